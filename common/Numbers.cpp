@@ -1,0 +1,60 @@
+#include "common/Numbers.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+double LeadingNumber(QStringView text) {
+    std::string number;
+    bool digits = false, point = false, exponent = false;
+    for (QChar c : text) {
+        if (c == u' ' || c == u'\t' || c == u'\n') continue;
+        const char ch = c.toLatin1();
+        if (ch >= '0' && ch <= '9') {
+            digits = true;
+        } else if ((ch == '+' || ch == '-') && (number.empty() || number.back() == 'E')) {
+        } else if (ch == '.' && !point && !exponent) {
+            point = true;
+        } else if ((ch == 'e' || ch == 'E') && digits && !exponent) {
+            exponent = true;
+            number += 'E';
+            continue;
+        } else {
+            break;
+        }
+        number += ch;
+    }
+    // A dangling exponent ("12E", "12E-") stops before the letter.
+    while (!number.empty() && (number.back() == 'E' || number.back() == '+' || number.back() == '-')) {
+        if (number.back() == 'E') {
+            number.pop_back();
+            break;
+        }
+        number.pop_back();
+    }
+    if (!digits) return 0;
+    return std::strtod(number.c_str(), nullptr);
+}
+
+double RoundHalfEven(double value, int decimals) {
+    if (!std::isfinite(value)) return value;
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    // Decide the tie on the decimal text of the value, so 25.060525 (stored a hair below) still counts as a half.
+    const double floorPart = std::floor(scaled);
+    const double diff = scaled - floorPart;
+    double rounded;
+    constexpr double eps = 1e-9;
+    if (std::fabs(diff - 0.5) < eps * std::max(1.0, std::fabs(scaled)) * 1e-3 + 1e-12) {
+        rounded = std::fmod(floorPart, 2.0) == 0.0 ? floorPart : floorPart + 1.0;
+    } else {
+        rounded = std::round(scaled);
+    }
+    return rounded / scale;
+}
+
+int16_t ToInt16(double value) {
+    const double r = RoundHalfEven(value);
+    if (!(r >= -32768.0 && r <= 32767.0)) throw OverflowError();
+    return static_cast<int16_t>(r);
+}
