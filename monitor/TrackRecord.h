@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "monitor/SpareList.h"
+#include "common/SpareList.h"
 
 // One logged position. The sign of a coordinate lives only in its hemisphere letter: Lon and Lat are never negative.
 struct TrackRecord {

@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "monitor/SpareList.h"
+#include "common/SpareList.h"
 
 // One POI as the station holds it in memory.
 struct PoiRecord {
