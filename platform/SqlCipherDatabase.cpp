@@ -1,0 +1,56 @@
+#include "platform/SqlCipherDatabase.h"
+
+#include <sqlite3.h>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "common/StationError.h"
+
+SqlCipherDatabase::SqlCipherDatabase(const QString& path, const QByteArray& key, Mode mode) {
+    // The engine would quietly make an empty database for a missing name; a missing POI file must be reported.
+    if (mode == OpenExisting && !QFileInfo::exists(path)) {
+        throw StationError(QStringLiteral("Could not find file '%1'.").arg(path));
+    }
+    const int flags = SQLITE_OPEN_READWRITE | (mode == CreateNew ? SQLITE_OPEN_CREATE : 0);
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = db_ ? ErrorMessage() : QStringLiteral("out of memory");
+        Close();
+        throw StationError(message);
+    }
+    if (!key.isEmpty() && sqlite3_key(db_, key.constData(), static_cast<int>(key.size())) != SQLITE_OK) {
+        const QString message = ErrorMessage();
+        Close();
+        throw StationError(message);
+    }
+    if (mode == CreateNew) return;
+    // The key is only tried when the first page is read: read it now so a wrong password fails at opening.
+    const int probe = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (probe != SQLITE_OK) {
+        const QString message =
+            probe == SQLITE_NOTADB
+                ? QStringLiteral("Not a valid password: the database file '%1' cannot be opened with it.").arg(path)
+                : ErrorMessage();
+        Close();
+        throw StationError(message);
+    }
+}
+
+SqlCipherDatabase::~SqlCipherDatabase() { Close(); }
+
+void SqlCipherDatabase::Exec(const char* sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = error ? QString::fromUtf8(error) : ErrorMessage();
+        sqlite3_free(error);
+        throw StationError(message);
+    }
+}
+
+void SqlCipherDatabase::Close() {
+    if (db_) sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+QString SqlCipherDatabase::ErrorMessage() const { return QString::fromUtf8(sqlite3_errmsg(db_)); }

@@ -1,0 +1,36 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+struct sqlite3;
+
+// One SQLCipher database file, opened with its page key. Shared by the connection and the recordsets it hands out,
+// so a recordset can tell that its connection was closed under it.
+class SqlCipherDatabase {
+public:
+    enum Mode {
+        OpenExisting,  // a missing file is an error and is never created
+        CreateNew,     // the file is made (the caller checks that none is there)
+    };
+
+    // Throws StationError: missing file, a key that does not open the file, or the engine's own message.
+    SqlCipherDatabase(const QString& path, const QByteArray& key, Mode mode);
+    ~SqlCipherDatabase();
+    SqlCipherDatabase(const SqlCipherDatabase&) = delete;
+    SqlCipherDatabase& operator=(const SqlCipherDatabase&) = delete;
+
+    bool IsOpen() const { return db_ != nullptr; }
+    sqlite3* Handle() const { return db_; }
+
+    // Runs statements that give no rows; throws StationError with the engine's message.
+    void Exec(const char* sql);
+
+    // Closes the file. Statements still prepared on it keep the handle alive inside the engine until they are
+    // finalized, but no caller may step them any more (IsOpen() is false).
+    void Close();
+
+    QString ErrorMessage() const;
+
+private:
+    sqlite3* db_ = nullptr;
+};
