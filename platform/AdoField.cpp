@@ -3,22 +3,61 @@
 #include "common/NumberText.h"
 #include "common/StationError.h"
 
+AdoField AdoField::Integer(qint64 value) {
+    AdoField field;
+    field.kind_ = Kind::Integer;
+    field.integer_ = value;
+    return field;
+}
+
+AdoField AdoField::Real(double value) {
+    AdoField field;
+    field.kind_ = Kind::Real;
+    field.real_ = value;
+    return field;
+}
+
+AdoField AdoField::Text(QString value) {
+    AdoField field;
+    field.kind_ = Kind::Text;
+    field.text_ = std::move(value);
+    return field;
+}
+
+AdoField AdoField::Blob(QByteArray value) {
+    AdoField field;
+    field.kind_ = Kind::Blob;
+    field.blob_ = std::move(value);
+    return field;
+}
+
 QString AdoField::Text() const {
-    if (IsNull()) return {};
-    if (value_.typeId() == QMetaType::Double) return NumberText(value_.toDouble());
-    return value_.toString();
+    switch (kind_) {
+        case Kind::Null:
+            return {};
+        case Kind::Integer:
+            return QString::number(integer_);
+        case Kind::Real:
+            return NumberText(real_);
+        case Kind::Text:
+            return text_;
+        case Kind::Blob:
+            return QString::fromUtf8(blob_);
+    }
+    return {};
 }
 
 double AdoField::Number() const {
-    if (IsNull()) throw StationError(QStringLiteral("Invalid use of Null"));
-    switch (value_.typeId()) {
-        case QMetaType::Double:
-            return value_.toDouble();
-        case QMetaType::LongLong:
-            return static_cast<double>(value_.toLongLong());
+    switch (kind_) {
+        case Kind::Null:
+            throw StationError(QStringLiteral("Invalid use of Null"));
+        case Kind::Integer:
+            return static_cast<double>(integer_);
+        case Kind::Real:
+            return real_;
         default: {
             bool ok = false;
-            const double number = value_.toString().trimmed().toDouble(&ok);
+            const double number = Text().trimmed().toDouble(&ok);
             if (!ok) throw StationError(QStringLiteral("Type mismatch"));
             return number;
         }

@@ -1,14 +1,18 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
-#include <QVariant>
 
 // The value of one column in the current row of a recordset. A column without value (NULL) stays apart from "".
+// A plain value rather than a QVariant: a listing makes five of these per row.
 class AdoField {
 public:
-    AdoField() = default;  // no value
-    explicit AdoField(QVariant value) : value_(std::move(value)) {}
+    static AdoField Null() { return AdoField(); }
+    static AdoField Integer(qint64 value);
+    static AdoField Real(double value);
+    static AdoField Text(QString value);
+    static AdoField Blob(QByteArray value);
 
-    bool IsNull() const { return value_.isNull(); }
+    bool IsNull() const { return kind_ == Kind::Null; }
 
     // The value as text; "" when the column holds no value.
     QString Text() const;
@@ -18,5 +22,12 @@ public:
     double Number() const;
 
 private:
-    QVariant value_;
+    enum class Kind { Null, Integer, Real, Text, Blob };
+    AdoField() = default;
+
+    Kind kind_ = Kind::Null;
+    qint64 integer_ = 0;
+    double real_ = 0;
+    QString text_;
+    QByteArray blob_;
 };

@@ -46,17 +46,17 @@ AdoField AdoRecordset::Fields(const QString& name) const {
     const int i = static_cast<int>(column);
     switch (sqlite3_column_type(statement_, i)) {
         case SQLITE_NULL:
-            return AdoField();
+            return AdoField::Null();
         case SQLITE_INTEGER:
-            return AdoField(QVariant(static_cast<qlonglong>(sqlite3_column_int64(statement_, i))));
+            return AdoField::Integer(sqlite3_column_int64(statement_, i));
         case SQLITE_FLOAT:
-            return AdoField(QVariant(sqlite3_column_double(statement_, i)));
+            return AdoField::Real(sqlite3_column_double(statement_, i));
         case SQLITE_BLOB:
-            return AdoField(QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(statement_, i)),
-                                                sqlite3_column_bytes(statement_, i))));
+            return AdoField::Blob(QByteArray(static_cast<const char*>(sqlite3_column_blob(statement_, i)),
+                                             sqlite3_column_bytes(statement_, i)));
         default: {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, i));
-            return AdoField(QVariant(QString::fromUtf8(text, sqlite3_column_bytes(statement_, i))));
+            return AdoField::Text(QString::fromUtf8(text, sqlite3_column_bytes(statement_, i)));
         }
     }
 }

@@ -35,6 +35,9 @@ SqlCipherDatabase::SqlCipherDatabase(const QString& path, const QByteArray& key,
         Close();
         throw StationError(message);
     }
+    // Room for the whole table at its largest (32,767 POIs, about 1.5 MB), so a listing after the first reads its
+    // pages from memory instead of decrypting them again.
+    sqlite3_exec(db_, "PRAGMA cache_size = -8000", nullptr, nullptr, nullptr);
 }
 
 SqlCipherDatabase::~SqlCipherDatabase() { Close(); }
