@@ -1,5 +1,6 @@
 #include "common/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -41,11 +42,12 @@ double RoundHalfEven(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
     const double scaled = value * scale;
     // Decide the tie on the decimal text of the value, so 25.060525 (stored a hair below) still counts as a half.
+    // The margin is about twelve significant digits, capped so that on large values it cannot swallow a real fraction.
     const double floorPart = std::floor(scaled);
     const double diff = scaled - floorPart;
     double rounded;
-    constexpr double eps = 1e-9;
-    if (std::fabs(diff - 0.5) < eps * std::max(1.0, std::fabs(scaled)) * 1e-3 + 1e-12) {
+    const double margin = std::min(1e-12 * std::max(1.0, std::fabs(scaled)) + 1e-12, 1e-5);
+    if (std::fabs(diff - 0.5) < margin) {
         rounded = std::fmod(floorPart, 2.0) == 0.0 ? floorPart : floorPart + 1.0;
     } else {
         rounded = std::round(scaled);

@@ -1,0 +1,121 @@
+#include "common/DisplayTexts.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTimeZone>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "common/Numbers.h"
+#include "common/Settings.h"
+
+namespace {
+
+// The number pattern "###,###,###,##0.0": one decimal, halves away from zero, regional group separator and decimal
+// mark. The half is judged on the shortest decimal text of the single-precision value, so a speed read as 0.35 is a
+// half as its reader sees it, not the 0.3499999 the binary value holds.
+QString FormatOneDecimal(float value) {
+    if (!std::isfinite(value)) return QLocale().toString(value);
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    std::string text(buffer, result.ptr);
+    const bool negative = text.front() == '-';
+    if (negative) text.erase(0, 1);
+    const auto point = text.find('.');
+    const std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
+    std::string digits = text.substr(0, point) + (fraction.empty() ? '0' : fraction[0]);
+    if (fraction.size() > 1 && fraction[1] >= '5') {
+        int i = static_cast<int>(digits.size()) - 1;
+        for (; i >= 0 && digits[i] == '9'; --i) digits[i] = '0';
+        if (i < 0)
+            digits.insert(0, 1, '1');
+        else
+            ++digits[i];
+    }
+    const bool zero = digits.find_first_not_of('0') == std::string::npos;
+
+    const QLocale locale;
+    const QString whole = QString::fromStdString(digits.substr(0, digits.size() - 1));
+    QString grouped;
+    for (qsizetype i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) grouped += locale.groupSeparator();
+        grouped += whole[i];
+    }
+    return (negative && !zero ? "-" : "") + grouped + locale.decimalPoint() + QChar::fromLatin1(digits.back());
+}
+
+QString TwoDigits(int n) { return QString::number(n).rightJustified(2, u'0'); }
+
+}  // namespace
+
+QString FormatTimestamp(const QDateTime& value) { return QLocale::c().toString(value, "yyyy/MM/dd HH:mm:ss"); }
+
+QString ConvertTimestamp(const QString& text, int16_t mode) {
+    if (text.isEmpty()) return {};
+    QDateTime sum;
+    try {
+        const auto piece = [&](int from, int length) { return ToInt16(LeadingNumber(text.mid(from, length))); };
+        const int year = piece(0, 4), month = piece(5, 2), day = piece(8, 2);
+        const int hour = piece(11, 2), minute = piece(14, 2), second = piece(17, 2);
+        if (year < 1) return {};
+        // Parts beyond their range carry into the next larger unit: month 13 is January of the next year, day 0
+        // the last day of the month before, hour 24 the next day. Summed in UTC so that no daylight-saving gap
+        // shifts the clock.
+        const QDate date = QDate(year, 1, 1).addMonths(month - 1).addDays(day - 1);
+        sum = QDateTime(date, QTime(0, 0), QTimeZone::utc()).addSecs(qint64(hour) * 3600 + minute * 60 + second);
+    } catch (const OverflowError&) {
+        return {};
+    }
+    if (!sum.isValid() || sum.date().year() < 1 || sum.date().year() > 9999) return {};
+
+    const QDate d = sum.date();
+    const QTime t = sum.time();
+    if (mode != 1) return QLocale().toString(sum, QLocale::ShortFormat);
+    // Digits stay ASCII whatever the locale: the export file is read by other programs.
+    return (TwoDigits(d.day()) + "-" + QLocale().monthName(d.month(), QLocale::ShortFormat) + "-" +
+            TwoDigits(d.year() % 100) + " " + TwoDigits(t.hour()) + ":" + TwoDigits(t.minute()) + ":" +
+            TwoDigits(t.second()))
+        .toUpper();
+}
+
+QString FormatDegrees(const QString& prefix, double value) {
+    if (!(value > 0)) return {};
+    const double degrees = std::floor(value);
+    // Degrees are held as a 16-bit number; a value beyond that (infinity too) has no text.
+    if (degrees > 32767) return {};
+    const double minutes = std::floor((value - degrees) * 60);
+    // Seconds are not carried into the minutes: 24.99999 shows 59 minutes and 60 seconds.
+    const double seconds = RoundHalfEven(((value - degrees) * 60 - minutes) * 60);
+    return prefix + " " + QString::number(static_cast<int>(degrees)) + QStringLiteral("\u00B0 ") +
+           TwoDigits(static_cast<int>(minutes)) + "' " + TwoDigits(static_cast<int>(seconds)) + "\" ";
+}
+
+QString FormatSpeed(const QString& programFolder, float value) {
+    QString text = FormatOneDecimal(value);
+    // A zero decimal becomes two blanks so whole speeds keep their column. Only the trailing one: where "," is the
+    // decimal mark, "." separates digit groups, and blanking every ".0" would cut 1.000,0 into "1  00,0".
+    const QString zeroDecimal = QLocale().decimalPoint() + u'0';
+    if (text.endsWith(zeroDecimal)) text.replace(text.size() - zeroDecimal.size(), zeroDecimal.size(), "  ");
+    return text + GetLanguageText(programFolder, "Private", "0001");
+}
+
+QString HeadingToDirection(const QString& programFolder, float heading) {
+    const float q = heading / 45.0f;
+    const double k = RoundHalfEven(q);
+    const double index = std::fmod(k, 8.0) + 1;  // fmod keeps the sign of k
+    // Headings below -22.5 degrees fall to index 0 or below and have no word: the course over ground is never
+    // negative, so they give "" rather than a guess. Not-a-number gives "" too.
+    if (!(index >= 1)) return {};
+    return GetLanguageText(programFolder, "Private",
+                           QString::number(static_cast<int>(index) + 1).rightJustified(4, u'0'));
+}
+
+bool DeleteFile(const QString& fileName) {
+    // The name is taken literally; wildcard characters match only a file of that very name. A file without write
+    // permission is one the user protected, so it stays.
+    const QFileInfo info(fileName);
+    if (fileName.isEmpty() || !info.isFile() || !(info.permissions() & QFileDevice::WriteOwner)) return false;
+    return QFile::remove(fileName);
+}

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLineEdit>
+#include <QWidget>
+
+#include "ProgramFolder.h"
+#include "common/Settings.h"
+#include "common/gui/FormPosition.h"
+#include "platform/gui/Twips.h"
+
+namespace {
+
+const QRect kStart(40, 30, 300, 200);
+
+QRect Pixels(double left, double top, double width, double height) {
+    return QRect(Twips::ToPixels(left), Twips::ToPixels(top), Twips::ToPixels(width), Twips::ToPixels(height));
+}
+
+struct FormPosition : testing::Test {
+    ProgramFolder folder;
+    void Store(const QString& value) { WriteSetting(folder.Path(), "Position", "Track", value); }
+    QString Stored() { return ReadSetting(folder.Path(), "Position", "Track"); }
+    // A fresh window at kStart, restored from the stored value (if any).
+    std::unique_ptr<QWidget> Restored(float defaultWidth = 0, float defaultHeight = 0) {
+        auto frm = std::make_unique<QWidget>();
+        frm->setGeometry(kStart);
+        RestoreFormPosition(frm.get(), folder.Path(), "Position", "Track", defaultWidth, defaultHeight);
+        return frm;
+    }
+    void Save(QWidget* frm) { SaveFormPosition(frm, folder.Path(), "Position", "Track"); }
+};
+
+}  // namespace
+
+TEST_F(FormPosition, WithoutAStoredValueOnlyAPositiveDefaultWidthResizes) {
+    EXPECT_EQ(Restored()->geometry(), kStart);
+    EXPECT_EQ(Restored(6000, 4500)->geometry(), QRect(kStart.topLeft(), Pixels(0, 0, 6000, 4500).size()));
+    EXPECT_FALSE(QFile::exists(folder.File("tervane.ini"))) << "restoring writes nothing";
+}
+
+TEST_F(FormPosition, StoredStateAndBoundsAreRestored) {
+    Store("0,1200,900,12000,9000,");
+    EXPECT_EQ(Restored()->geometry(), Pixels(1200, 900, 12000, 9000));
+
+    Store("2,1200,900,12000,9000,");
+    const auto maximized = Restored();
+    EXPECT_TRUE(maximized->isMaximized());
+    EXPECT_EQ(maximized->geometry(), kStart) << "stored bounds do not move a maximized window";
+
+    Store("0,1200,900,12000,9000");
+    EXPECT_EQ(Restored()->geometry(), Pixels(1200, 900, 12000, 0)) << "no comma after the height: height 0";
+    Store(" 0 , 1 200 ,900.4x,12000,9000,");
+    EXPECT_EQ(Restored()->geometry(), Pixels(1200, 900.4, 12000, 9000)) << "fields read by the leading-number parse";
+}
+
+TEST_F(FormPosition, SavedBoundsRestoreTheSameWindow) {
+    Store("0,1200,900,12000,9000,");
+    const auto frm = Restored();
+    Store("");
+    Save(frm.get());
+    if (Twips::PerPixel() == 15) EXPECT_EQ(Stored(), "0,1200,900,12000,9000,");
+    EXPECT_EQ(Restored()->geometry(), frm->geometry());
+}
+
+TEST_F(FormPosition, MaximizedCarriesTheLastBoundsOverAndMinimizedSavesNothing) {
+    QWidget frm;
+    frm.setWindowState(Qt::WindowMaximized);
+    Save(&frm);
+    EXPECT_TRUE(Stored().startsWith("2,")) << "no earlier value: the maximized bounds";
+    EXPECT_EQ(Stored().count(','), 5);
+
+    Store("0,1200,900,12000,9000,");
+    Save(&frm);
+    EXPECT_EQ(Stored(), "2,1200,900,12000,9000,");
+
+    frm.setWindowState(Qt::WindowMinimized);
+    Store("0,1,2,3,4,");
+    Save(&frm);
+    EXPECT_EQ(Stored(), "0,1,2,3,4,");
+}
+
+TEST(SelectAllText, SelectsTheWholeTextAndCopesWithAnEmptyBox) {
+    QLineEdit box(QString::fromUtf8("台北 101"));
+    box.setCursorPosition(2);
+    SelectAllText(&box);
+    EXPECT_EQ(box.selectedText(), box.text());
+
+    QLineEdit empty;
+    SelectAllText(&empty);
+    EXPECT_FALSE(empty.hasSelectedText());
+}
