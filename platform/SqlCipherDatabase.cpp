@@ -12,7 +12,8 @@ SqlCipherDatabase::SqlCipherDatabase(const QString& path, const QByteArray& key,
     if (mode == OpenExisting && !QFileInfo::exists(path)) {
         throw StationError(QStringLiteral("Could not find file '%1'.").arg(path));
     }
-    const int flags = SQLITE_OPEN_READWRITE | (mode == CreateNew ? SQLITE_OPEN_CREATE : 0);
+    // A connection serves one thread (the window thread), so the engine's own locking per call is not needed.
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (mode == CreateNew ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = db_ ? ErrorMessage() : QStringLiteral("out of memory");
