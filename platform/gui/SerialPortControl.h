@@ -1,0 +1,78 @@
+#pragma once
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QTimer>
+#include <cstdint>
+
+#include "common/StationError.h"
+
+// The serial control of the main window, over QSerialPort. Port number n opens "<program folder>/ports/COMn" when
+// that link exists (the user points it at /dev/ttyUSB0 and the like, or a replay tool at a pseudo-terminal),
+// otherwise /dev/ttyS<n-1>. Nothing is ever sent. Failures are SerialPortError exceptions carrying the reason.
+// A line that goes away while open (a receiver unplugged, a replay stopped) leaves the port open but quiet; the
+// device is tried again every second and the port carries on when it is back.
+class SerialPortError : public StationError {
+public:
+    using StationError::StationError;
+};
+
+// "baud,parity,data bits,stop bits" as in "4800,n,8,1".
+struct SerialSettings {
+    qint32 Baud = 4800;
+    QSerialPort::Parity Parity = QSerialPort::NoParity;
+    QSerialPort::DataBits DataBits = QSerialPort::Data8;
+    QSerialPort::StopBits StopBits = QSerialPort::OneStop;
+
+    // Throws SerialPortError naming the part that is wrong.
+    static SerialSettings Parse(const QString& text);
+};
+
+class SerialPortControl : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int MaxPort = 255;
+
+    explicit SerialPortControl(const QString& programFolder, QObject* parent = nullptr);
+    ~SerialPortControl() override;
+
+    int16_t CommPort() const { return commPort_; }
+    // Refused while the port is open; the number itself is checked when the port opens.
+    void SetCommPort(int16_t port);
+
+    QString Settings() const { return settingsText_; }
+    // Refuses a text it cannot parse and keeps the old settings; applies to an open port at once.
+    void SetSettings(const QString& text);
+
+    bool PortOpen() const;
+    // Opening fails for a port number outside 1 to MaxPort, a device that is missing or in use, or settings the
+    // device refuses. Closing a closed port does nothing.
+    void SetPortOpen(bool open);
+
+    // Every character waiting, one byte each (Latin-1, so no byte is lost or rejected, NUL included).
+    QString Input();
+
+    // The device path port number n stands for in this program folder.
+    QString DevicePath(int port) const;
+
+    // The port is open but its device has gone and is being tried again.
+    bool LineLost() const { return open_ && !port_.isOpen(); }
+
+signals:
+    // Characters are waiting.
+    void OnComm();
+
+private:
+    void Open();
+    void Apply(const SerialSettings& settings, const QString& text);
+    void OnError(QSerialPort::SerialPortError error);
+    void Reopen();
+
+    QString programFolder_;
+    int16_t commPort_ = 1;
+    QString settingsText_ = QStringLiteral("4800,n,8,1");
+    SerialSettings settings_;
+    bool open_ = false;
+    QSerialPort port_;
+    QTimer reopenTimer_;
+};
