@@ -1,0 +1,54 @@
+#include "monitor/MapPage.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include "common/StationError.h"
+#include "monitor/MapFileWriter.h"
+#include "monitor/MapValues.h"
+#include "platform/HandBackFile.h"
+
+QString MapPagePath(const QString& programFolder) { return programFolder + QStringLiteral("/carimage/map.htm"); }
+
+QString MapTemplatePath(const QString& programFolder) {
+    return programFolder + QStringLiteral("/carimage/Standards.txt");
+}
+
+SpareList<QString> ReadMapTemplate(const QString& programFolder) {
+    QFile file(MapTemplatePath(programFolder));
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw StationError(QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
+    }
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    // A last line end closes the last line; it does not open an empty one.
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    SpareList<QString> result;
+    for (const QString& line : lines) result.Append(line);
+    return result;
+}
+
+QString MapPageText(const QString& programFolder, const SpareList<QString>& MapTemplate, double centreLat,
+                    double centreLon, const QString& zoomCaption) {
+    if (MapTemplate.UBound() < 5) {
+        throw StationError(QStringLiteral("The map page template %1 has %2 lines; the map page needs at least five.")
+                               .arg(MapTemplatePath(programFolder))
+                               .arg(MapTemplate.UBound()));
+    }
+    // Element 5 of a five-line template is the list's empty spare: the sixth piece is then empty.
+    QString line = MapTemplate[0] + HandBackFilePath(programFolder) + MapTemplate[1] +
+                   QStringLiteral("House\\House1.gif") + MapTemplate[2] + MapCoordinateText(centreLat) + u',' +
+                   MapCoordinateText(centreLon) + MapTemplate[3] + ZoomText(zoomCaption) + MapTemplate[4] +
+                   QStringLiteral("markers.txt") + MapTemplate[5];
+    // The page is one line whatever the pieces and the folder's name hold.
+    line.remove(u'\r').remove(u'\n');
+    return line + QStringLiteral("\r\n");
+}
+
+void WriteMapPage(const QString& programFolder, const SpareList<QString>& MapTemplate, double centreLat,
+                  double centreLon, const QString& zoomCaption) {
+    // The text is made before the file is touched, so a short template leaves the previous page in place.
+    WriteMapFile(MapPagePath(programFolder),
+                 MapPageText(programFolder, MapTemplate, centreLat, centreLon, zoomCaption));
+}

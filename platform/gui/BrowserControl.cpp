@@ -1,0 +1,24 @@
+#include "platform/gui/BrowserControl.h"
+
+#include <QFileInfo>
+#include <QWebChannel>
+#include <QWebEngineSettings>
+
+#include "platform/gui/HandBackHost.h"
+
+BrowserControl::BrowserControl(const QString& programFolder, QWidget* parent) : QWebEngineView(parent) {
+    QWebEngineSettings* settings = page()->settings();
+    // The page is a local file: it reads markers.txt beside it (file: URL) and takes its tiles from the internet,
+    // which a local page is not allowed by default.
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+
+    auto* channel = new QWebChannel(this);
+    channel->registerObject(QStringLiteral("station"), new HandBackHost(programFolder, channel));
+    page()->setWebChannel(channel);
+}
+
+void BrowserControl::Navigate(const QString& path) {
+    // load() starts a fresh navigation even to the URL on show, so the rewritten marker file is read again.
+    load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
