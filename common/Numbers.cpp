@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <charconv>
 #include <cstdlib>
 #include <string>
 
@@ -34,7 +35,11 @@ double LeadingNumber(QStringView text) {
         number.pop_back();
     }
     if (!digits) return 0;
-    return std::strtod(number.c_str(), nullptr);
+    // from_chars reads "." whatever the C library's locale is (the desktop may have set a "," one).
+    double value = 0;
+    const char* first = number.data() + (number[0] == '+' ? 1 : 0);
+    std::from_chars(first, number.data() + number.size(), value);
+    return value;
 }
 
 double RoundHalfEven(double value, int decimals) {

@@ -1,16 +1,16 @@
 #include "monitor/MapFileWriter.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 #include "common/StationError.h"
 
 void WriteMapFile(const QString& path, const QString& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw StationError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    }
+    // Overwritten in place and then cut to length. A replace-by-rename, or emptying the file first, makes the file
+    // system push the data to the disk at once, which costs more than the whole drawing at a receiver's pace; the
+    // files are drawn anew with every position, so a reader that meets one mid-write sees the next drawing soon.
+    QFile file(path);
     const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::ReadWrite) || file.write(bytes) != bytes.size() || !file.resize(bytes.size())) {
         throw StationError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     }
 }

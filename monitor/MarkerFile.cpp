@@ -8,10 +8,13 @@
 namespace {
 const QString LineEnd = QStringLiteral("\r\n");
 
-void AppendPois(QString& text, const PoiList& pois) {
-    for (const PoiRecord& poi : pois) text += PoiLine(poi) + LineEnd;
-}
 }  // namespace
+
+QString PoiLines(const PoiList& pois) {
+    QString text;
+    for (const PoiRecord& poi : pois) text += PoiLine(poi) + LineEnd;
+    return text;
+}
 
 QString MarkerFilePath(const QString& programFolder) { return programFolder + QStringLiteral("/carimage/markers.txt"); }
 
@@ -29,9 +32,12 @@ QString PoiLine(const PoiRecord& poi) {
 }
 
 void WriteVehicleMarkers(const QString& programFolder, const FixRecord& current, const PoiList& pois) {
-    QString text = PositionLine(programFolder, VehiclePrefix, current.ToTrack()) + LineEnd;
-    AppendPois(text, pois);
-    WriteMapFile(MarkerFilePath(programFolder), text);
+    WriteVehicleMarkers(programFolder, current, PoiLines(pois));
+}
+
+void WriteVehicleMarkers(const QString& programFolder, const FixRecord& current, const QString& poiLines) {
+    WriteMapFile(MarkerFilePath(programFolder),
+                 PositionLine(programFolder, VehiclePrefix, current.ToTrack()) + LineEnd + poiLines);
 }
 
 void WriteTrailMarkers(const QString& programFolder, const TrackList& track, int selected, const PoiList& pois) {
@@ -40,6 +46,5 @@ void WriteTrailMarkers(const QString& programFolder, const TrackList& track, int
     for (int i = 0; i < track.UBound(); ++i) {
         text += PositionLine(programFolder, i == selected ? SelectedPrefix : TrailPrefix, track[i]) + LineEnd;
     }
-    AppendPois(text, pois);
-    WriteMapFile(MarkerFilePath(programFolder), text);
+    WriteMapFile(MarkerFilePath(programFolder), text + PoiLines(pois));
 }

@@ -21,8 +21,13 @@ QString PositionLine(const QString& programFolder, const QString& iconPrefix, co
 // One POI: its coordinates as stored, the house of its kind, its name.
 QString PoiLine(const PoiRecord& poi);
 
+// Every POI's line, each ended by CR LF. The list changes only when it is reloaded, so the live drawing keeps
+// this text rather than formatting a thousand POIs for every position.
+QString PoiLines(const PoiList& pois);
+
 // The vehicle at the current position, then the POIs.
 void WriteVehicleMarkers(const QString& programFolder, const FixRecord& current, const PoiList& pois);
+void WriteVehicleMarkers(const QString& programFolder, const FixRecord& current, const QString& poiLines);
 
 // Every position of the trail, the selected one marked, then the POIs. selected may be the spare index (an empty
 // trail with the table's placeholder row); outside 0..UBound it throws before the file is touched.

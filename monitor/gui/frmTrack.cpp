@@ -1,14 +1,55 @@
 #include "monitor/gui/frmTrack.h"
 
-#include "common/Settings.h"
-#include "platform/Application.h"
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
 
-frmTrack::frmTrack(const QString& programFolder, QWidget* parent) : QWidget(parent), programFolder_(programFolder) {}
+#include "monitor/gui/MapBrowser.h"
+#include "platform/gui/ListView.h"
+#include "platform/gui/SerialPortControl.h"
+#include "platform/gui/StatusBar.h"
+#include "platform/gui/Twips.h"
 
-bool frmTrack::Show() {
-    Application::SetTitle(Application::ProgramTitle(GetLanguageText(programFolder_, "Track", "0001")));
-    setWindowTitle(Application::Title());
-    resize(789, 597);
-    show();
-    return true;
+frmTrack::frmTrack(const QString& programFolder, QWidget* parent)
+    : QWidget(parent), programFolder_(programFolder), CurrentFix{FixRecord{}} {
+    setWindowTitle(QString::fromUtf8("衛星車輛航跡查詢"));
+    resize(Twips::ToPixels(11835), Twips::ToPixels(8955));
+    // Opened at its design position, the window stands centred on the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    CreateControls();
+    ConnectHandlers();
+}
+
+frmTrack::~frmTrack() = default;
+
+void frmTrack::ConnectHandlers() {
+    connect(cmdQuery, &QPushButton::clicked, this, &frmTrack::cmdQuery_Click);
+    connect(MSComm1, &SerialPortControl::OnComm, this, &frmTrack::MSComm1_OnComm);
+}
+
+void frmTrack::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The status bar is docked at the bottom edge, across the whole width.
+    const double h = Twips::Height(stbStatusBar);
+    Twips::Move(stbStatusBar, 0, Twips::FromPixels(height()) - h, Twips::FromPixels(width()), h);
+    Form_Resize();
+}
+
+void frmTrack::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Form_Resize();
+}
+
+void frmTrack::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+}
+
+void frmTrack::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
 }

@@ -1,15 +1,139 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 
-// The main window: the station.
+#include "common/SpareList.h"
+#include "monitor/SentenceFramer.h"
+#include "monitor/TrackRecord.h"
+#include "poidb/PoiRecord.h"
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QTimer;
+class ListView;
+class MapBrowser;
+class SerialPortControl;
+class StatusBar;
+class FileDialog;
+
+// The main window: the station. Controls and window state are public under their design names so the handlers of
+// each concern (serial intake, map, layout) and the tests reach them as the design names them.
 class frmTrack : public QWidget {
     Q_OBJECT
 public:
     explicit frmTrack(const QString& programFolder, QWidget* parent = nullptr);
+    ~frmTrack() override;
 
-    // Loads (the load step) and shows the window. False when the load step ended the program.
+    // Loads the window (its load step) and shows it. False when the load step ended the program; its message has
+    // been shown then and the window never appears.
     bool Show();
 
+    // Load and unload.
+    void Form_Load();
+    void Form_Unload();
+    void InitializeSettings();
+    void LoadPOIs();
+
+    // Layout.
+    void Form_Resize();
+
+    // Serial connection and position intake.
+    void cmdQuery_Click();
+    void MSComm1_OnComm();
+    void ProcessGPRMC(const QString& Sentence);
+
+    // Map.
+    void RefreshMap();
+    void ShowWholeTrack();
+
+    QString ProgramFolder() const { return programFolder_; }
+
+    // How the program ends: by default the application's event loops are left. Tests replace it.
+    static inline std::function<void()> EndProgram;
+
+    // Window-level state.
+    QList<FixRecord> CurrentFix;  // only element 0 is used
+    SpareList<TrackRecord> TrackList;
+    SpareList<QString> MapTemplate;
+    SpareList<PoiRecord> PoiList;
+    int16_t PlayStopped = 0;
+    SentenceFramer Framing;  // holds PendingInput, the characters not yet ended by a carriage return
+
+    // Controls, in the order of the design.
+    QGroupBox* fraMap;
+    MapBrowser* WBMaps;
+    QLabel* lblCaption;
+    QLabel* labXY;
+    QLabel* lblSpeed;
+    QLabel* lblZoom;
+    QLabel* imgZoomIn;
+    QLabel* imgZoomOut;
+    QGroupBox* fraTrackQuery;
+    QLabel* labComPort;
+    QComboBox* cmdCommport;
+    QLabel* Label1;
+    QComboBox* cmdSetting;
+    QPushButton* cmdQuery;
+    QPushButton* CmdPOI;
+    QGroupBox* frmRecords;
+    QLabel* lblFromTime;
+    QDateEdit* dtpFromTime;
+    QLabel* Label7;
+    QComboBox* Combo1;
+    QLabel* Label8;
+    QComboBox* Combo2;
+    QLabel* Label10;
+    QComboBox* Combo4;
+    QLabel* Label9;
+    QComboBox* Combo3;
+    QLabel* lblFromSpeed;
+    QLineEdit* txtFromSpeed;
+    QLabel* lblKm1;
+    QLabel* lblToSpeed;
+    QLineEdit* txtToSpeed;
+    QLabel* lblKm2;
+    QCheckBox* Check1;
+    QPushButton* cmdGET;
+    QGroupBox* fraPlay;
+    QLabel* Label5;
+    QLineEdit* txtInterval;
+    QLabel* Label4;
+    QSlider* sldInterval;
+    QLabel* lblOne;
+    QLabel* lblTen;
+    QPushButton* cmdExport;
+    QPushButton* cmdPlay;
+    QPushButton* cmdStopPlay;
+    ListView* DateView;
+    StatusBar* stbStatusBar;
+    QTimer* MapTimer;
+    QTimer* Timer3;
+    QTimer* Timer4;
+    SerialPortControl* MSComm1;
+    FileDialog* ComDlg;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void AddTableRow(int n);
+    void CreateControls();
+    void CreateMapFrame();
+    void CreateQueryFrame();
+    void CreateRecordsFrame();
+    void CreateTimersAndServices();
+    void ConnectHandlers();
+
     QString programFolder_;
+    QString poiMarkerLines_;  // the POI lines of the marker file, made anew whenever PoiList is
+    bool unloaded_ = false;
 };

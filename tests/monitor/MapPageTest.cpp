@@ -57,7 +57,7 @@ protected:
     QByteArray Page() const { return folder.Read("carimage/map.htm"); }
 };
 
-const QByteArray PoiLines =
+const QByteArray ExpectedPoiLines =
     "24.14|120.68|House\\House3.gif|Station\r\n"
     "-33.85|151.2|House\\House1.gif|Opera <b>House</b>\r\n";
 
@@ -103,15 +103,15 @@ TEST_F(MapFiles, VehicleLineThenEveryPoi) {
     WriteVehicleMarkers(folder.Path(), fix, pois);
     EXPECT_EQ(
         Markers(),
-        "24.1502|120.6712|C-rv\\car090.gif|2024/05/01 10:00:00<br>Direction:East<br>Speed:12.5 knots\r\n" + PoiLines);
+        "24.1502|120.6712|C-rv\\car090.gif|2024/05/01 10:00:00<br>Direction:East<br>Speed:12.5 knots\r\n" + ExpectedPoiLines);
 }
 
 TEST_F(MapFiles, SouthernAndWesternFixesAreNegativeButPoisStayAsStored) {
     WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position("t", "S", 33.8678, "E", 151.2073, 200, 3)), pois);
     EXPECT_TRUE(Markers().startsWith("-33.8678|151.2073|C-rv\\car180.gif|t<br>Direction:South<br>Speed:3   knots\r\n"));
-    EXPECT_TRUE(Markers().endsWith(PoiLines));
+    EXPECT_TRUE(Markers().endsWith(ExpectedPoiLines));
 
-    WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position("t", "N", 51.5, "W", 0.1275, 270, 0)), {});
+    WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position("t", "N", 51.5, "W", 0.1275, 270, 0)), PoiList{});
     EXPECT_EQ(Markers(), "51.5|-0.1275|C-rv\\car270.gif|t<br>Direction:West<br>Speed:0   knots\r\n");
 }
 
@@ -125,13 +125,13 @@ TEST_F(MapFiles, TrailMarksTheSelectedPositionAndCentresOnIt) {
               "24.1|120.6|POI\\car000.gif|t0<br>Direction:North<br>Speed:1   knots\r\n"
               "-24.2|-120.7|C-Rv\\car045.gif|t1<br>Direction:Northeast<br>Speed:2   knots\r\n"
               "24.3|120.8|POI\\car090.gif|t2<br>Direction:East<br>Speed:3   knots\r\n" +
-                  PoiLines);
+                  ExpectedPoiLines);
 }
 
 TEST_F(MapFiles, EmptyTrailWritesOnlyPoisAndTheSpareCentresOnZero) {
     TrackList track;
     WriteTrailMarkers(folder.Path(), track, 0, pois);
-    EXPECT_EQ(Markers(), PoiLines);
+    EXPECT_EQ(Markers(), ExpectedPoiLines);
     WriteMapPage(folder.Path(), Template(6), SignedLatitude(track[0].NS, track[0].Lat),
                  SignedLongitude(track[0].EW, track[0].Lon), "15");
     EXPECT_TRUE(Page().contains("<P3>0,0<P4>"));
@@ -147,7 +147,7 @@ TEST_F(MapFiles, SelectionOutsideTheTrailFailsBeforeTheFileIsTouched) {
 }
 
 TEST_F(MapFiles, EmptyPoiListLeavesOnlyThePositions) {
-    WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position("t", "N", 1.5, "E", 2.5, 0, 0)), {});
+    WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position("t", "N", 1.5, "E", 2.5, 0, 0)), PoiList{});
     EXPECT_EQ(Markers().count("\r\n"), 1);
 }
 
@@ -159,7 +159,7 @@ TEST_F(MapFiles, CommaLocaleStillWritesPointsInCoordinates) {
     // The speed follows the locale; the coordinates the map parses never do.
     EXPECT_TRUE(
         Markers().startsWith("-33.8678|-151.2073|C-rv\\car090.gif|t<br>Direction:East<br>Speed:12,5 knots\r\n"));
-    EXPECT_TRUE(Markers().endsWith(PoiLines));
+    EXPECT_TRUE(Markers().endsWith(ExpectedPoiLines));
     EXPECT_TRUE(Page().contains("<P3>-33.8678,-151.2073<P4>"));
 }
 

@@ -116,7 +116,7 @@ TEST_F(MapInBrowser, EveryMarkerLineBecomesAMarkerWithItsIcon) {
 }
 
 TEST_F(MapInBrowser, NavigatingAgainReadsTheRewrittenMarkerFile) {
-    WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), {});
+    WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), PoiList{});
     ASSERT_TRUE(ShowPage(folder.Path(), 24.1502, 120.6712));
     EXPECT_TRUE(WaitFor("document.querySelectorAll('.leaflet-marker-icon').length === 1"));
 
@@ -134,7 +134,7 @@ TEST_F(MapInBrowser, NavigatingAgainReadsTheRewrittenMarkerFile) {
 }
 
 TEST_F(MapInBrowser, MarkedPoisAreHandedBackAndShown) {
-    WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), {});
+    WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), PoiList{});
     ASSERT_TRUE(ShowPage(folder.Path(), 24.1502, 120.6712));
     EXPECT_TRUE(WaitFor("document.querySelectorAll('.leaflet-marker-icon').length === 1"));
 
@@ -154,7 +154,7 @@ TEST_F(MapInBrowser, TheHostCallRefusesEveryOtherFile) {
     // A page written for another program folder hands back to that folder's file: this browser refuses it, and the
     // page says so.
     ProgramFolder other(ProgramFolder::Station);
-    WriteVehicleMarkers(other.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), {});
+    WriteVehicleMarkers(other.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), PoiList{});
     ASSERT_TRUE(ShowPage(other.Path(), 24.1502, 120.6712));
     MarkPoi(24.15, 120.65, "Harbour");
     EXPECT_TRUE(WaitFor("document.getElementById('note').textContent.indexOf('Refused') === 0"));

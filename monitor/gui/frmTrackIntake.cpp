@@ -1,0 +1,47 @@
+// The position intake: each $GPRMC line updates the current fix; a changed position is logged, listed and drawn.
+#include <QDateTime>
+
+#include "common/DisplayTexts.h"
+#include "monitor/GprmcIntake.h"
+#include "monitor/HistoryLog.h"
+#include "monitor/gui/frmTrack.h"
+#include "platform/gui/ListView.h"
+
+void frmTrack::ProcessGPRMC(const QString& Sentence) {
+    // Every step stands on its own: one that fails is skipped without a word and the next one runs.
+    const GprmcIntakeResult result = ApplyGprmc(CurrentFix[0], Sentence, QDateTime::currentDateTime());
+    try {
+        EnsureExportFolder(programFolder_);
+    } catch (const std::exception&) {
+    }
+    if (!result.PositionChanged) return;
+
+    // The live list is bounded by its 16-bit count. A run that fills it starts the list and the table afresh;
+    // every position stays in the history log.
+    if (TrackList.UBound() >= 32767) {
+        TrackList.Clear();
+        DateView->Clear();
+    }
+    const int n = TrackList.UBound();
+    TrackList.Spare() = CurrentFix[0].ToTrack();
+    try {
+        AppendHistoryRecord(programFolder_, TrackList[n]);
+    } catch (const std::exception&) {
+    }
+    AddTableRow(n);
+    DateView->SelectRow(n);
+    DateView->EnsureVisible(n);
+    TrackList.Grow();
+    RefreshMap();
+}
+
+void frmTrack::AddTableRow(int n) {
+    const TrackRecord& entry = TrackList[n];
+    const int row = DateView->AddRow("#" + QString::number(n), QString::number(n + 1));
+    DateView->SetSubItem(row, "Date", entry.Time);
+    DateView->SetSubItem(row, "CheckPoint", entry.Status == "A" ? " Real time position" : " Last location");
+    DateView->SetSubItem(row, "Latitude", FormatDegrees(entry.NS, entry.Lat));
+    DateView->SetSubItem(row, "LONGITUDE", FormatDegrees(entry.EW, entry.Lon));
+    DateView->SetSubItem(row, "Direction", SingleText(entry.Heading));
+    DateView->SetSubItem(row, "SPEED", FormatSpeed(programFolder_, entry.Speed));
+}

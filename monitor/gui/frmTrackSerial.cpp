@@ -1,0 +1,50 @@
+// The serial connection: one button toggles the port, and every receive event frames $GPRMC lines for the intake.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+
+#include "common/ErrorText.h"
+#include "common/Settings.h"
+#include "monitor/gui/frmTrack.h"
+#include "platform/gui/ListView.h"
+#include "platform/gui/MessageBox.h"
+#include "platform/gui/SerialPortControl.h"
+
+void frmTrack::cmdQuery_Click() {
+    fraMap->show();
+    try {
+        if (!MSComm1->PortOpen()) {
+            MSComm1->SetCommPort(static_cast<int16_t>(cmdCommport->currentIndex() + 1));
+            MSComm1->SetSettings(cmdSetting->currentText());
+            MSComm1->SetPortOpen(true);
+            cmdQuery->setText(GetLanguageText(programFolder_, "Track", "0004"));
+            for (QWidget* w : std::initializer_list<QWidget*>{cmdCommport, cmdSetting, cmdGET, CmdPOI, Check1})
+                w->setEnabled(false);
+            DateView->Clear();
+            TrackList.Clear();
+            CurrentFix[0].Lon = 0;
+            CurrentFix[0].Lat = 0;
+            WriteSetting(programFolder_, "Settings", "CommPort", QString::number(cmdCommport->currentIndex() + 1));
+            WriteSetting(programFolder_, "Settings", "Setting", QString::number(cmdSetting->currentIndex()));
+        } else {
+            MSComm1->SetPortOpen(false);
+            cmdQuery->setText(GetLanguageText(programFolder_, "Track", "0003"));
+            for (QWidget* w : std::initializer_list<QWidget*>{cmdCommport, cmdSetting, cmdGET, CmdPOI})
+                w->setEnabled(true);
+            Check1->setEnabled(TrackList.UBound() > 0);
+        }
+    } catch (const std::exception& e) {
+        MessageBox::ShowError(DescriptionOf(e));
+        cmdQuery->setEnabled(true);
+    }
+}
+
+void frmTrack::MSComm1_OnComm() {
+    if (!MSComm1->PortOpen()) return;
+    try {
+        for (const QString& line : Framing.Feed(MSComm1->Input())) ProcessGPRMC(line);
+    } catch (const std::exception& e) {
+        MessageBox::ShowError(DescriptionOf(e));
+    }
+}

@@ -1,0 +1,32 @@
+#include "platform/gui/FileDialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+FileDialog::FileDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
+
+QString FileDialog::ShowSave() { return Show(true); }
+QString FileDialog::ShowOpen() { return Show(false); }
+
+QString FileDialog::Show(bool save) {
+    QString chosen;
+    if (ScriptedAnswer) {
+        chosen = ScriptedAnswer(*this);
+    } else {
+        // "Name|*.ext|Name|*.ext" becomes Qt's "Name (*.ext);;Name (*.ext)".
+        const QStringList parts = Filter.split('|');
+        QStringList filters;
+        for (int i = 0; i + 1 < parts.size(); i += 2) filters.append(parts[i] + " (" + parts[i + 1] + ")");
+        QFileDialog dialog(owner_, DialogTitle, FileName);
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog.setNameFilters(filters);
+        if (FilterIndex >= 1 && FilterIndex <= filters.size()) dialog.selectNameFilter(filters[FilterIndex - 1]);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+            chosen = dialog.selectedFiles().first();
+            FilterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+        }
+    }
+    if (!chosen.isEmpty()) FileName = QFileInfo(chosen).absoluteFilePath();
+    return chosen.isEmpty() ? QString() : FileName;
+}

@@ -1,0 +1,99 @@
+#include "platform/gui/ListView.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include "platform/gui/Twips.h"
+
+QVariant ListViewModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
+    const Row& row = rows_[index.row()];
+    return index.column() < row.cells.size() ? row.cells[index.column()] : QString();
+}
+
+QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section < headers_.size()) return headers_[section];
+    return {};
+}
+
+void ListViewModel::AddColumn(const QString& key, const QString& header) {
+    beginInsertColumns({}, int(keys_.size()), int(keys_.size()));
+    keys_.append(key);
+    headers_.append(header);
+    endInsertColumns();
+}
+
+int ListViewModel::ColumnOf(const QString& key) const {
+    for (int i = 0; i < keys_.size(); ++i)
+        if (keys_[i].compare(key, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+int ListViewModel::AddRow(const QString& key, const QString& text) {
+    const int row = int(rows_.size());
+    beginInsertRows({}, row, row);
+    rows_.append(Row{key, QStringList{text}});
+    endInsertRows();
+    return row;
+}
+
+void ListViewModel::SetSubItem(int row, const QString& columnKey, const QString& text) {
+    const int column = ColumnOf(columnKey);
+    if (row < 0 || row >= rows_.size() || column < 0) return;
+    QStringList& cells = rows_[row].cells;
+    while (cells.size() <= column) cells.append(QString());
+    cells[column] = text;
+    Q_EMIT dataChanged(index(row, column), index(row, column));
+}
+
+QString ListViewModel::Text(int row, int column) const {
+    if (row < 0 || row >= rows_.size()) return {};
+    const QStringList& cells = rows_[row].cells;
+    return column < cells.size() ? cells[column] : QString();
+}
+
+void ListViewModel::Clear() {
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+ListView::ListView(QWidget* parent) : QTableView(parent), model_(new ListViewModel) {
+    model_->setParent(this);
+    setModel(model_);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void ListView::AddColumn(const QString& key, const QString& header, double widthTwips) {
+    model_->AddColumn(key, header);
+    setColumnWidth(model_->columnCount() - 1, Twips::ToPixels(widthTwips));
+}
+
+int ListView::SelectedRow() const {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !selectionModel()->isRowSelected(current.row(), {})) return -1;
+    return current.row();
+}
+
+void ListView::SelectRow(int row) {
+    if (row < 0 || row >= model_->rowCount()) return;
+    setCurrentIndex(model_->index(row, 0));
+    selectRow(row);
+}
+
+void ListView::EnsureVisible(int row) {
+    if (row >= 0 && row < model_->rowCount()) scrollTo(model_->index(row, 0));
+}
+
+void ListView::mousePressEvent(QMouseEvent* event) {
+    QTableView::mousePressEvent(event);
+    Q_EMIT Clicked();
+}

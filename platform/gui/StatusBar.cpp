@@ -1,0 +1,51 @@
+#include "platform/gui/StatusBar.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QTimer>
+
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(2);
+    const QStringList keys{"", "", "", "CAPS", "NUM", "INS", "", ""};
+    for (int i = 0; i < 8; ++i) {
+        auto* panel = new QLabel(keys[i], this);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setAlignment(i >= 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        layout->addWidget(panel, i < 3 ? 2 : 0);
+        panels_.append(panel);
+    }
+    // The desktop does not tell a program its lock-key states, so caps and num lock show greyed; the insert panel
+    // follows the Insert key pressed in the station's windows.
+    SetKeyState(4, false);
+    SetKeyState(5, false);
+    SetKeyState(6, insert_);
+    qApp->installEventFilter(this);
+    clock_ = new QTimer(this);
+    clock_->setInterval(1000);
+    connect(clock_, &QTimer::timeout, this, &StatusBar::ShowClock);
+    clock_->start();
+    ShowClock();
+}
+
+void StatusBar::SetKeyState(int panel, bool on) { Panel(panel)->setEnabled(on); }
+
+bool StatusBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == window()) {
+        insert_ = !insert_;
+        SetKeyState(6, insert_);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void StatusBar::ShowClock() {
+    const QDateTime now = QDateTime::currentDateTime();
+    Panel(7)->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
+    Panel(8)->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+}

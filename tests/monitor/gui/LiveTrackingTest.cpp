@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
+
+#include "PseudoTerminal.h"
+#include "TrackWindow.h"
+#include "common/Settings.h"
+#include "monitor/gui/MapBrowser.h"
+#include "platform/gui/ListView.h"
+#include "platform/gui/SerialPortControl.h"
+
+namespace {
+
+// What the receiver sends, '#' comment lines left out, bytes as in the capture.
+QByteArray CaptureStream(const QString& name) {
+    QFile file(NmeaCaptureFolder() + "/" + name);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QByteArray out;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (!line.startsWith('#') && !line.isEmpty()) out += line + '\n';
+    return out;
+}
+
+// Degrees and minutes (four decimals or more) to unsigned decimal degrees at five places, worked out apart from
+// the station's own code in whole numbers: degrees x 10^5 = (D * 600000 + M * 10000 + F) / 6, a half going to even.
+double Degrees(const QByteArray& field, int degreeDigits) {
+    if (field.isEmpty()) return 0;
+    const qint64 n = field.left(degreeDigits).toLongLong() * 600000 + field.mid(degreeDigits, 2).toLongLong() * 10000 +
+                     field.mid(degreeDigits + 3, 4).toLongLong();
+    qint64 q = n / 6;
+    const qint64 r = n % 6;
+    if (r > 3 || (r == 3 && q % 2 == 1)) ++q;
+    return q / 1e5;
+}
+
+struct Expected {
+    QByteArray ns, ew;
+    double lat, lon;
+};
+
+// The positions the capture's $GPRMC lines give, each one listed only when it differs from the one before.
+QList<Expected> ChangedPositions(const QByteArray& stream) {
+    QList<Expected> out;
+    double lat = 0, lon = 0;
+    for (QByteArray piece : QByteArray(stream).replace('\n', "").split('\r')) {
+        if (!piece.startsWith("$GPRMC") || !piece.contains('*')) continue;
+        const QList<QByteArray> f = piece.split(',');
+        const double newLat = Degrees(f[3], 2), newLon = Degrees(f[5], 3);
+        if (newLat == lat && newLon == lon) continue;
+        lat = newLat;
+        lon = newLon;
+        out.append({f[4], f[6], lat, lon});
+    }
+    return out;
+}
+
+QList<QByteArray> HistoryRecords(const ProgramFolder& folder) {
+    const QStringList logs = QDir(folder.File("export")).entryList({"History-*.log"});
+    if (logs.size() != 1) return {};
+    QByteArray text = folder.Read("export/" + logs[0]);
+    QList<QByteArray> records = text.split('\n');
+    if (!records.isEmpty() && records.last().isEmpty()) records.removeLast();
+    return records;
+}
+
+class LiveTracking : public testing::Test {
+protected:
+    void SetUp() override {
+        if (NmeaCaptureFolder().isEmpty()) GTEST_SKIP() << "the receiver captures are not here";
+        ASSERT_TRUE(pty.IsValid());
+        ASSERT_TRUE(pty.LinkAs(t.folder.Path(), 1));
+        ASSERT_TRUE(t.Show());
+        t.window->cmdCommport->setCurrentIndex(0);
+        t.window->cmdQuery_Click();
+        ASSERT_TRUE(t.window->MSComm1->PortOpen()) << (t.boxes.calls.isEmpty() ? "" : t.boxes.calls[0].text.toStdString());
+    }
+
+    // Sends the stream in uneven pieces, so sentences split across reads, and lets the window take each in.
+    void Send(const QByteArray& stream) {
+        const int sizes[] = {1, 7, 64, 13, 200, 3, 512, 41};
+        for (qsizetype at = 0, i = 0; at < stream.size(); ++i) {
+            const qsizetype n = std::min<qsizetype>(sizes[i % 8], stream.size() - at);
+            ASSERT_TRUE(pty.Write(stream.mid(at, n)));
+            at += n;
+            if (i % 4 == 0) QCoreApplication::processEvents();
+        }
+    }
+
+    TrackWindow t;
+    PseudoTerminal pty;
+};
+
+}  // namespace
+
+TEST_F(LiveTracking, ABoatTrackIsLoggedListedAndDrawnWithNothingLostBetweenReads) {
+    const QByteArray stream = CaptureStream("bundg_zeus_9.log");
+    const QList<Expected> expected = ChangedPositions(stream);
+    ASSERT_EQ(expected.size(), 145) << "146 $GPRMC sentences, one sent twice";
+    Send(stream);
+    frmTrack& w = *t.window;
+    ASSERT_TRUE(ServeEventsUntil([&] { return w.TrackList.UBound() >= 145; }, 15000));
+    ServeEventsUntil([] { return false; }, 300);  // nothing more may come
+
+    EXPECT_TRUE(t.boxes.calls.isEmpty());
+    EXPECT_EQ(w.TrackList.UBound(), 145);
+    EXPECT_EQ(w.DateView->RowCount(), 145);
+    const QList<QByteArray> records = HistoryRecords(t.folder);
+    ASSERT_EQ(records.size(), 145);
+    for (int i = 0; i < 145; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_DOUBLE_EQ(w.TrackList[i].Lat, expected[i].lat);
+        EXPECT_DOUBLE_EQ(w.TrackList[i].Lon, expected[i].lon);
+        EXPECT_TRUE(records[i].endsWith("\r\r")) << "every record ends CR CR LF";
+        const QList<QByteArray> f = records[i].chopped(2).split('|');
+        ASSERT_EQ(f.size(), 8);
+        EXPECT_EQ(f[0], w.TrackList[i].Time.toUtf8());
+        EXPECT_EQ(f[1], expected[i].ns);
+        EXPECT_DOUBLE_EQ(f[2].toDouble(), expected[i].lon);
+        EXPECT_EQ(f[3], expected[i].ew);
+        EXPECT_DOUBLE_EQ(f[4].toDouble(), expected[i].lat);
+        EXPECT_EQ(f[5], "A");
+        EXPECT_EQ(w.DateView->Model()->Text(i, 0), QString::number(i + 1));
+        EXPECT_EQ(w.DateView->Model()->Key(i), "#" + QString::number(i));
+    }
+    EXPECT_EQ(w.DateView->SelectedRow(), 144) << "the newest row is selected";
+
+    // The map shows the last position, then every POI (none here).
+    const QByteArray markers = t.folder.Read("carimage/markers.txt");
+    EXPECT_EQ(markers.count("\r\n"), 1);
+    EXPECT_TRUE(markers.startsWith(QByteArray::number(expected.last().lat, 'g', 15) + "|" +
+                                   QByteArray::number(expected.last().lon, 'g', 15) + "|C-rv\\car"));
+    EXPECT_EQ(w.WBMaps->LocationURL(), t.folder.File("carimage/map.htm"));
+    EXPECT_FALSE(w.WBMaps->isHidden());
+}
+
+TEST_F(LiveTracking, SouthernFixesAVoidRunAndOtherSentencesFromARealReceiver) {
+    const QByteArray stream = CaptureStream("quectel.log");
+    Send(stream);
+    frmTrack& w = *t.window;
+    const QList<Expected> expected = ChangedPositions(stream);
+    ASSERT_TRUE(ServeEventsUntil([&] { return w.TrackList.UBound() >= expected.size(); }, 10000));
+    ServeEventsUntil([] { return false; }, 300);
+    ASSERT_EQ(w.TrackList.UBound(), expected.size());
+    const QList<QByteArray> records = HistoryRecords(t.folder);
+    ASSERT_EQ(records.size(), expected.size());
+    bool sawVoid = false;
+    for (int i = 0; i < expected.size(); ++i) {
+        EXPECT_DOUBLE_EQ(w.TrackList[i].Lat, expected[i].lat);
+        EXPECT_EQ(w.TrackList[i].NS, QString(expected[i].ns));
+        if (w.TrackList[i].Lat == 0) {
+            sawVoid = true;
+            EXPECT_TRUE(records[i].contains("||0||0|V|")) << records[i].constData();
+            EXPECT_EQ(w.DateView->Model()->Text(i, 2), " Last location");
+        } else {
+            EXPECT_EQ(w.TrackList[i].NS, "S");
+            EXPECT_GT(w.TrackList[i].Lat, 0) << "stored unsigned, the sign in the letter";
+        }
+    }
+    EXPECT_TRUE(sawVoid);
+}
+
+TEST_F(LiveTracking, DisconnectGivesTheControlsBackAndTheNextConnectStartsAfresh) {
+    const QByteArray sentence = "$GPRMC,053740.000,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52\r\n";
+    Send(sentence);
+    frmTrack& w = *t.window;
+    ASSERT_TRUE(ServeEventsUntil([&] { return w.TrackList.UBound() == 1; }));
+    EXPECT_FALSE(w.cmdGET->isEnabled());
+    EXPECT_FALSE(w.CmdPOI->isEnabled());
+    EXPECT_EQ(ReadSetting(t.folder.Path(), "Settings", "CommPort"), "1");
+    EXPECT_EQ(ReadSetting(t.folder.Path(), "Settings", "Setting"), "0");
+
+    Send("$GPRMC,0537");  // the start of a sentence waits for its end
+    ServeEventsUntil([&] { return w.Framing.PendingInput() == "$GPRMC,0537"; });
+    w.cmdQuery_Click();
+    EXPECT_FALSE(w.MSComm1->PortOpen());
+    EXPECT_TRUE(w.cmdGET->isEnabled());
+    EXPECT_TRUE(w.cmdCommport->isEnabled());
+    EXPECT_TRUE(w.Check1->isEnabled()) << "a listed position allows the whole-trail view";
+    EXPECT_EQ(w.cmdQuery->text(), GetLanguageText(t.folder.Path(), "Track", "0003"));
+
+    w.cmdQuery_Click();
+    ASSERT_TRUE(w.MSComm1->PortOpen());
+    EXPECT_EQ(w.TrackList.UBound(), 0);
+    EXPECT_EQ(w.DateView->RowCount(), 0);
+    EXPECT_EQ(w.CurrentFix[0].Lat, 0);
+    EXPECT_EQ(w.Framing.PendingInput(), "$GPRMC,0537") << "waiting characters survive a reconnect";
+}

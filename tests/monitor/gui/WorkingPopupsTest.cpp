@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "ProgramFolder.h"
+#include "common/Settings.h"
+#include "common/Shared.h"
+#include "monitor/gui/frmShow.h"
+#include "monitor/gui/frmWaiting.h"
+
+namespace {
+void SetStopWord(const ProgramFolder& folder, const QString& word) {
+    folder.Write("Language.ini", ("[Track]\r\n0026=" + word + "\r\n0028=Reading\r\n").toUtf8());
+}
+
+QStringList TypeTicks(frmShow& notice, int ticks) {
+    QStringList shown;
+    for (int i = 0; i < ticks; ++i) {
+        notice.Timer1_Timer();
+        shown.append(notice.Label1->text());
+    }
+    return shown;
+}
+}  // namespace
+
+TEST(frmShow, AShortWordIsTypedOutThenTheLabelEmptiesEverySixteenTicks) {
+    ProgramFolder folder;
+    SetStopWord(folder, "Stop");
+    frmShow notice(folder.Path(), nullptr);
+    const QStringList shown = TypeTicks(notice, 17);
+    EXPECT_EQ(shown.mid(0, 4), (QStringList{"S", "St", "Sto", "Stop"}));
+    for (int i = 4; i < 15; ++i) EXPECT_EQ(shown[i], "Stop") << "tick " << i + 1;
+    EXPECT_EQ(shown[15], "") << "tick 16 empties the label";
+    EXPECT_EQ(shown[16], "S") << "tick 17 starts again";
+}
+
+TEST(frmShow, ALongWordShowsOnlyItsFirstFifteenCharacters) {
+    ProgramFolder folder;
+    SetStopWord(folder, "ABCDEFGHIJKLMNOPQRST");
+    frmShow notice(folder.Path(), nullptr);
+    const QStringList shown = TypeTicks(notice, 32);
+    EXPECT_EQ(shown[14], "ABCDEFGHIJKLMNO");
+    EXPECT_EQ(shown[15], "");
+    for (const QString& s : shown) EXPECT_LE(s.size(), 15);
+}
+
+TEST(frmShow, StopClearsTheFlagAndTheNoticeGoesOnTyping) {
+    ProgramFolder folder;
+    SetStopWord(folder, "Stop");
+    KeepRunning = True16;
+    frmShow notice(folder.Path(), nullptr);
+    notice.Command1->click();
+    EXPECT_EQ(KeepRunning, 0);
+    EXPECT_EQ(TypeTicks(notice, 2).last(), "St");
+    EXPECT_EQ(notice.Command1->text(), QString::fromUtf8("停止"));
+
+    frmShow again(folder.Path(), nullptr);  // a new notice starts from the first character
+    EXPECT_EQ(again.Label1->text(), "");
+    EXPECT_EQ(TypeTicks(again, 1).last(), "S");
+}
+
+TEST(frmWaiting, TakesItsWordsAtLoadAndStopClearsTheFlag) {
+    ProgramFolder folder;
+    SetStopWord(folder, "Halt");
+    KeepRunning = True16;
+    frmWaiting box(folder.Path(), nullptr);
+    EXPECT_EQ(box.Label1->text(), "Reading");
+    EXPECT_EQ(box.Command1->text(), "Halt");
+    box.Command1->click();
+    EXPECT_EQ(KeepRunning, 0);
+}

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "TrackWindow.h"
+#include "common/DisplayTexts.h"
+#include "monitor/gui/MapBrowser.h"
+#include "platform/gui/ListView.h"
+#include "poidb/clsDBLib.h"
+
+namespace {
+const QString Example = "$GPRMC,053740.000,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52";
+
+class WindowIntake : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(t.Show());
+        w = t.window.get();
+        w->fraMap->show();  // as a connection shows it
+    }
+    QByteArray History() const {
+        const QStringList logs = QDir(t.folder.File("export")).entryList({"History-*.log"});
+        return logs.size() == 1 ? t.folder.Read("export/" + logs[0]) : QByteArray();
+    }
+    TrackWindow t;
+    frmTrack* w = nullptr;
+};
+}  // namespace
+
+TEST_F(WindowIntake, AChangedPositionIsLoggedListedAndDrawnOnce) {
+    w->ProcessGPRMC(Example);
+    ASSERT_EQ(w->TrackList.UBound(), 1);
+    const TrackRecord& e = w->TrackList[0];
+    EXPECT_EQ(History(), e.Time.toUtf8() + "|N|121.60016|E|25.06053|A|2.69|79.65\r\r\n");
+    ASSERT_EQ(w->DateView->RowCount(), 1);
+    const ListViewModel& m = *w->DateView->Model();
+    EXPECT_EQ(m.Key(0), "#0");
+    EXPECT_EQ(m.Text(0, 0), "1");
+    EXPECT_EQ(m.Text(0, 1), e.Time);
+    EXPECT_EQ(m.Text(0, 2), " Real time position");
+    EXPECT_EQ(m.Text(0, 3), FormatDegrees("N", 25.06053));
+    EXPECT_EQ(m.Text(0, 4), FormatDegrees("E", 121.60016));
+    EXPECT_EQ(m.Text(0, 5), "79.65");
+    EXPECT_EQ(m.Text(0, 6), FormatSpeed(t.folder.Path(), 2.69f));
+    EXPECT_EQ(w->WBMaps->NavigateCount(), 1);
+    EXPECT_EQ(w->lblCaption->text(), " " + e.Time + " Real time position ");
+
+    // The same sentence a moment later: the time moves on, nothing else happens.
+    w->ProcessGPRMC(Example);
+    EXPECT_EQ(w->TrackList.UBound(), 1);
+    EXPECT_EQ(w->DateView->RowCount(), 1);
+    EXPECT_EQ(w->WBMaps->NavigateCount(), 1);
+    EXPECT_EQ(History().count('\n'), 1);
+}
+
+TEST_F(WindowIntake, AVoidSentenceLogsTheLostPositionOnceAndHidesTheSpeed) {
+    w->ProcessGPRMC(Example);
+    const int drawn = w->WBMaps->NavigateCount();
+    w->ProcessGPRMC("$GPRMC,053741.000,V,,,,,,,100106,,,N*4F");
+    ASSERT_EQ(w->TrackList.UBound(), 2);
+    EXPECT_TRUE(History().endsWith("||0||0|V|2.69|79.65\r\r\n"));
+    EXPECT_EQ(w->DateView->Model()->Text(1, 2), " Last location");
+    EXPECT_EQ(w->DateView->Model()->Text(1, 3), "");
+    EXPECT_TRUE(w->lblSpeed->isHidden());
+    EXPECT_TRUE(w->imgZoomIn->isHidden());
+    EXPECT_TRUE(w->lblCaption->text().endsWith(" Last location "));
+    EXPECT_EQ(w->WBMaps->NavigateCount(), drawn) << "no position, no drawing";
+    w->ProcessGPRMC("$GPRMC,053742.000,V,,,,,,,100106,,,N*4C");
+    EXPECT_EQ(w->TrackList.UBound(), 2);
+
+    w->ProcessGPRMC("$GPRMC,053740.000,V*06");  // fields missing: time and status only
+    EXPECT_EQ(w->CurrentFix[0].Status, "V*06");
+    EXPECT_EQ(w->TrackList.UBound(), 2);
+}
+
+TEST_F(WindowIntake, MapFilesCarrySignedCoordinatesTheVehicleAndEveryPoi) {
+    DBLib().InsertCoordinate(151.2, -33.9, "3", "Opera <b>House</b>");
+    w->LoadPOIs();
+    w->ProcessGPRMC("$GPRMC,010203,A,3352.0680,S,15112.4380,E,0.0,200.0,010120,,,A*00");
+    const QList<QByteArray> lines = t.folder.Read("carimage/markers.txt").split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith("-33.8678|151.2073|C-rv\\car180.gif|")) << lines[0].constData();
+    EXPECT_EQ(lines[1], "-33.9|151.2|House\\House3.gif|Opera <b>House</b>\r");
+    const QByteArray page = t.folder.Read("carimage/map.htm");
+    EXPECT_EQ(page.count("\r\n"), 1);
+    EXPECT_TRUE(page.endsWith("\r\n"));
+    EXPECT_TRUE(page.contains("-33.8678,151.2073"));
+    EXPECT_TRUE(page.contains("id=\"zoom\">15</script>")) << "the start zoom";
+    EXPECT_TRUE(w->labXY->text().startsWith("S 33"));
+}
+
+TEST_F(WindowIntake, WholeTrailMarksTheSelectedRowAndCentresOnIt) {
+    w->ProcessGPRMC(Example);
+    w->ProcessGPRMC("$GPRMC,053741.000,A,2503.7000,N,12136.1000,E,3.0,90.0,100106,,,A*00");
+    w->ProcessGPRMC("$GPRMC,053742.000,A,2503.8000,N,12136.2000,E,3.0,180.0,100106,,,A*00");
+    w->DateView->SelectRow(1);
+    w->Check1->setEnabled(true);
+    w->Check1->setChecked(true);
+    w->ShowWholeTrack();
+    const QList<QByteArray> lines = t.folder.Read("carimage/markers.txt").split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].contains("|POI\\car"));
+    EXPECT_TRUE(lines[1].contains("|C-Rv\\car090.gif|"));
+    EXPECT_TRUE(lines[2].contains("|POI\\car180.gif|"));
+    EXPECT_TRUE(t.folder.Read("carimage/map.htm").contains("25.06167,121.60167"));
+    EXPECT_TRUE(w->Check1->isEnabled());
+    EXPECT_TRUE(w->Check1->isChecked());
+
+    w->Check1->setChecked(false);
+    const int drawn = w->WBMaps->NavigateCount();
+    w->ShowWholeTrack();
+    EXPECT_EQ(w->WBMaps->NavigateCount(), drawn) << "unchecked, the whole trail is not drawn";
+}
+
+TEST_F(WindowIntake, AHiddenMapChangesNothingAndAFailedDrawingIsReported) {
+    w->fraMap->hide();
+    w->ProcessGPRMC(Example);
+    EXPECT_EQ(w->lblCaption->text(), " Caption ");
+    EXPECT_EQ(w->TrackList.UBound(), 1) << "the position is still logged and listed";
+    EXPECT_FALSE(QFile::exists(t.folder.File("carimage/markers.txt")));
+
+    w->fraMap->show();
+    QDir(t.folder.File("carimage")).removeRecursively();
+    w->ProcessGPRMC("$GPRMC,053741.000,A,2503.7000,N,12136.1000,E,3.0,90.0,100106,,,A*00");
+    EXPECT_EQ(w->TrackList.UBound(), 2);
+    ASSERT_EQ(t.boxes.calls.size(), 1) << "the drawing's failure is shown once";
+    EXPECT_EQ(t.boxes.calls[0].style & 0x70, int(MessageBox::Critical));
+}
