@@ -16,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QSlider;
 class QTimer;
+class QToolButton;
 class ListView;
 class MapBrowser;
 class SerialPortControl;
@@ -99,7 +100,7 @@ public:
     QLineEdit* txtToSpeed;
     QLabel* lblKm2;
     QCheckBox* Check1;
-    QPushButton* cmdGET;
+    QToolButton* cmdGET;
     QGroupBox* fraPlay;
     QLabel* Label5;
     QLineEdit* txtInterval;

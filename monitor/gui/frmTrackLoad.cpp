@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QTimer>

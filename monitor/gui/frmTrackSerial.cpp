@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "common/ErrorText.h"
 #include "common/Settings.h"

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <cmath>
 
 #include "PseudoTerminal.h"

@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTest>
 
 #include "TrackWindow.h"
