@@ -2,14 +2,14 @@
 // row and both map files, with 1,000 POIs on the map. The browser's own rendering is not included.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QGroupBox>
 
-#include "BenchStation.h"
+#include "PoiTableFill.h"
+#include "StationBenchmarks.h"
+#include "poidb/PoiDatabaseFile.h"
 #include "ProgramFolder.h"
-#include "monitor/gui/MapBrowser.h"
 #include "monitor/gui/frmTrack.h"
-#include "platform/gui/MessageBox.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ QString NmeaChecksummed(const QString& body) {
 
 void ChangedPositionIntake(benchmark::State& state) {
     static ProgramFolder folder(ProgramFolder::Station);
-    static const bool filled = (FillPoiTable(folder.Path(), 1000), true);
+    static const bool filled = (FillPoiTable(PoiDatabasePath(folder.Path()), 1000), true);
     (void)filled;
     frmTrack::EndProgram = [] {};
     // Google Benchmark calls this function more than once: one window serves every run.
@@ -51,17 +51,4 @@ BENCHMARK(ChangedPositionIntake)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    MapBrowser::StartEngine = false;
-    // A benchmark has nobody to answer a message box: print it and go on.
-    MessageBox::SetHandler([](const MessageBox::Call& call) {
-        fprintf(stderr, "message: %s\n", qPrintable(call.text));
-        return int(MessageBox::Ok);
-    });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunStationBenchmarks(argc, argv); }

@@ -2,20 +2,20 @@
 // only with the first map drawn, so it is not in this figure).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 
-#include "BenchStation.h"
+#include "PoiTableFill.h"
+#include "StationBenchmarks.h"
+#include "poidb/PoiDatabaseFile.h"
 #include "ProgramFolder.h"
-#include "monitor/gui/MapBrowser.h"
 #include "monitor/gui/frmTrack.h"
-#include "platform/gui/MessageBox.h"
 #include "poidb/clsDBLib.h"
 
 namespace {
 
 void LoadStep(benchmark::State& state) {
     static ProgramFolder folder(ProgramFolder::Station);
-    static const bool filled = (FillPoiTable(folder.Path(), 10000), true);
+    static const bool filled = (FillPoiTable(PoiDatabasePath(folder.Path()), 10000), true);
     (void)filled;
     frmTrack::EndProgram = [] {};
     for (auto _ : state) {
@@ -32,17 +32,4 @@ BENCHMARK(LoadStep)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    MapBrowser::StartEngine = false;
-    // A benchmark has nobody to answer a message box: print it and go on.
-    MessageBox::SetHandler([](const MessageBox::Call& call) {
-        fprintf(stderr, "message: %s\n", qPrintable(call.text));
-        return int(MessageBox::Ok);
-    });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunStationBenchmarks(argc, argv); }

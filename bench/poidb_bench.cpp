@@ -4,7 +4,7 @@
 
 #include <QTemporaryDir>
 
-#include "platform/AdoConnection.h"
+#include "PoiTableFill.h"
 #include "poidb/PoiDatabaseFile.h"
 #include "poidb/clsDBLib.h"
 
@@ -18,18 +18,7 @@ QString FullDatabase() {
     static const QString path = [] {
         const QString file = PoiDatabasePath(dir.path());
         CreatePoiDatabase(file);
-        AdoConnection cnn;
-        cnn.Open("Data Source=" + file + ";Jet OLEDB:Database Password=" + PoiDatabasePassword);
-        cnn.Execute("BEGIN");
-        for (int i = 0; i < FullTable; ++i) {
-            cnn.Execute(QString("INSERT INTO POI (X, Y, Kind, Explanation) VALUES (%1, %2, '%3', 'POI number %4')")
-                            .arg(120 + i * 1e-5, 0, 'f', 6)
-                            .arg(24 + i * 1e-5, 0, 'f', 6)
-                            .arg(i % 5 + 1)
-                            .arg(i));
-        }
-        cnn.Execute("COMMIT");
-        cnn.Close();
+        FillPoiTable(file, FullTable);
         return file;
     }();
     return path;

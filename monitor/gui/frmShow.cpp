@@ -8,32 +8,20 @@
 
 #include "common/Settings.h"
 #include "common/Shared.h"
-#include "monitor/gui/PopupPlacement.h"
+#include "monitor/gui/PopupLook.h"
 #include "platform/gui/Twips.h"
 
 frmShow::frmShow(const QString& programFolder, QWidget* owner)
     : QDialog(owner, Qt::FramelessWindowHint | Qt::Tool), programFolder_(programFolder) {
     resize(Twips::ToPixels(5970), Twips::ToPixels(690));
-    setStyleSheet("frmShow { background-color: rgb(255, 192, 255); }");
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 192, 255));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    PaintBackground(this, QColor(255, 192, 255));
 
     Image1 = new QLabel(this);
     Twips::Move(Image1, 360, 120, 480, 480);
     Image1->setPixmap(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
 
-    Label1 = new QLabel(this);
-    QFont bold("Arial", 12);
-    bold.setBold(true);
-    Label1->setFont(bold);
-    Label1->setStyleSheet("color: rgb(255, 0, 0);");
-    Twips::Move(Label1, 1080, 240, 0, 285);
-
-    Command1 = new QPushButton(QString::fromUtf8("停止"), this);
-    Command1->setFont(QFont("Arial", 8.25));
-    Twips::Move(Command1, 4680, 120, 855, 375);
+    Label1 = MakeNoticeLabel(this, 1080, 240, 0, 285);
+    Command1 = MakeStopButton(this, QString::fromUtf8("停止"), 4680);
     connect(Command1, &QPushButton::clicked, this, &frmShow::Command1_Click);
 
     Timer1 = new QTimer(this);

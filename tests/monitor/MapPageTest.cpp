@@ -17,26 +17,10 @@ namespace {
 
 TrackRecord Position(const QString& time, const QString& ns, double lat, const QString& ew, double lon, float heading,
                      float speed) {
-    TrackRecord r;
-    r.Time = time;
-    r.NS = ns;
-    r.Lat = lat;
-    r.EW = ew;
-    r.Lon = lon;
-    r.Heading = heading;
-    r.Speed = speed;
-    r.Status = "A";
-    return r;
+    return {time, ew, lon, ns, lat, speed, heading, "A"};
 }
 
-PoiRecord Poi(double y, double x, const QString& kind, const QString& name) {
-    PoiRecord p;
-    p.Y = y;
-    p.X = x;
-    p.Kind = kind;
-    p.Explanation = name;
-    return p;
-}
+PoiRecord Poi(double y, double x, const QString& kind, const QString& name) { return {{}, x, y, kind, name}; }
 
 SpareList<QString> Template(int lines) {
     SpareList<QString> pieces;

@@ -30,6 +30,7 @@ ProgramFolder::ProgramFolder(Source source) {
         // Only what comes with the system: no settings, no receiver links, no history of earlier runs.
         QFile::remove(File("tervane"));
         QFile::remove(File("tervane.ini"));
+        for (const char* drawn : {"carimage/markers.txt", "carimage/map.htm", "poi.txt"}) QFile::remove(File(drawn));
         QDir(File("ports")).removeRecursively();
         QDir(File("export")).removeRecursively();
         QDir().mkpath(File("ports"));

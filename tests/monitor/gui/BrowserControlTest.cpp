@@ -17,26 +17,10 @@ namespace {
 constexpr int Timeout = 30000;
 
 TrackRecord Position(double lat, double lon, float heading) {
-    TrackRecord r;
-    r.Time = "2024/05/01 10:00:00";
-    r.NS = "N";
-    r.Lat = lat;
-    r.EW = "E";
-    r.Lon = lon;
-    r.Heading = heading;
-    r.Speed = 12.5;
-    r.Status = "A";
-    return r;
+    return {"2024/05/01 10:00:00", "E", lon, "N", lat, 12.5f, heading, "A"};
 }
 
-PoiRecord Poi(double y, double x, const QString& kind, const QString& name) {
-    PoiRecord p;
-    p.Y = y;
-    p.X = x;
-    p.Kind = kind;
-    p.Explanation = name;
-    return p;
-}
+PoiRecord Poi(double y, double x, const QString& kind, const QString& name) { return {{}, x, y, kind, name}; }
 
 class MapInBrowser : public testing::Test {
 protected:
