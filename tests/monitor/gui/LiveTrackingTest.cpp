@@ -194,3 +194,21 @@ TEST_F(LiveTracking, DisconnectGivesTheControlsBackAndTheNextConnectStartsAfresh
     EXPECT_EQ(w.CurrentFix[0].Lat, 0);
     EXPECT_EQ(w.Framing.PendingInput(), "$GPRMC,0537") << "waiting characters survive a reconnect";
 }
+
+TEST_F(LiveTracking, NoiseNulsAndSplicedSentencesNeitherStopNorDesynchroniseTheStation) {
+    // A cold start fed by a simulator: NUL bytes, sentences spliced into others, sentences cut short.
+    Send(CaptureStream("gp-320fw-2019-04-07-coldboot.log"));
+    Send(CaptureStream("ublox-8.log"));  // binary junk, and only $GNRMC: nothing of it is taken in
+    frmTrack& w = *t.window;
+    ServeEventsUntil([] { return false; }, 1000);
+    const int listed = w.TrackList.UBound();
+    EXPECT_GT(listed, 0);
+    EXPECT_EQ(w.DateView->RowCount(), listed);
+    EXPECT_EQ(HistoryRecords(t.folder).size(), listed) << "every listed position is logged, once";
+    EXPECT_TRUE(t.boxes.calls.isEmpty());
+
+    // The station still takes the next good sentence in.
+    Send("\r\n$GPRMC,053740.000,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52\r\n");
+    ASSERT_TRUE(ServeEventsUntil([&] { return w.TrackList.UBound() == listed + 1; }));
+    EXPECT_DOUBLE_EQ(w.TrackList[listed].Lat, 25.06053);
+}
