@@ -1,7 +1,9 @@
 #include "monitor/gui/frmTrack.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QGuiApplication>
 #include <QScreen>
@@ -29,6 +31,21 @@ frmTrack::~frmTrack() = default;
 void frmTrack::ConnectHandlers() {
     connect(cmdQuery, &QPushButton::clicked, this, &frmTrack::cmdQuery_Click);
     connect(MSComm1, &SerialPortControl::OnComm, this, &frmTrack::MSComm1_OnComm);
+    connect(Timer3, &QTimer::timeout, this, &frmTrack::Timer3_Timer);
+    connect(MapTimer, &QTimer::timeout, this, &frmTrack::MapTimer_Timer);
+    connect(Check1, &QCheckBox::clicked, this, &frmTrack::Check1_Click);
+    connect(DateView, &ListView::Clicked, this, &frmTrack::DateView_Click);
+    // The zoom buttons are pictures: their clicks come through the window's event filter.
+    imgZoomIn->installEventFilter(this);
+    imgZoomOut->installEventFilter(this);
+}
+
+bool frmTrack::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == imgZoomIn) imgZoomIn_Click();
+        if (watched == imgZoomOut) imgZoomOut_Click();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmTrack::resizeEvent(QResizeEvent* event) {

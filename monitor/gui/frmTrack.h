@@ -53,6 +53,17 @@ public:
     void RefreshMap();
     void ShowWholeTrack();
 
+    // Selected position, redraw timer and zoom.
+    void Timer3_Timer();
+    void Check1_Click();
+    void DateView_Click();
+    void imgZoomIn_Click();
+    void imgZoomOut_Click();
+    void StopTimersAndRefreshMap();
+
+    // POIs handed back by the map page.
+    void MapTimer_Timer();
+
     QString ProgramFolder() const { return programFolder_; }
 
     // How the program ends: by default the application's event loops are left. Tests replace it.
@@ -123,10 +134,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void AddTableRow(int n);
+    void ZoomStep(int step);
     void CreateControls();
     void CreateMapFrame();
     void CreateQueryFrame();

@@ -1,0 +1,15 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+// The POIs the map page hands back in poi.txt: one a line, "name,latitude,longitude", decimal degrees with "."; a
+// CR LF or a CR alone ends a line, fields after the third are ignored.
+struct HandBackPoi {
+    QString Name;
+    double Lat = 0;
+    double Lon = 0;
+};
+
+// The usable lines of the file's text, in file order. Empty lines, lines of fewer than three fields and lines whose
+// latitude or longitude is not a number are skipped, so one bad line never holds up the rest.
+QList<HandBackPoi> ParseHandBackFile(const QByteArray& text);

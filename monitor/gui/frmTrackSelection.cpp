@@ -1,0 +1,62 @@
+// What the map shows on request: a clicked row, the whole trail, the zoom level. The handlers only arm Timer3, so a
+// burst of clicks gives one drawing once the events have settled.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTimer>
+
+#include "common/ErrorText.h"
+#include "common/Numbers.h"
+#include "common/Settings.h"
+#include "common/StationError.h"
+#include "monitor/gui/frmTrack.h"
+#include "platform/gui/ListView.h"
+#include "platform/gui/MessageBox.h"
+
+void frmTrack::Timer3_Timer() {
+    Timer3->stop();
+    try {
+        fraMap->show();
+        if (DateView->RowCount() == 0) return;
+        const int16_t sel = ToInt16(LeadingNumber(DateView->Model()->Text(DateView->SelectedRow())) - 1);
+        if (sel < 0 || sel > TrackList.UBound()) throw StationError("Subscript out of range");
+        const TrackRecord& entry = TrackList[sel];
+        FixRecord& fix = CurrentFix[0];
+        fix.Status = entry.Status;
+        fix.Time = entry.Time;
+        fix.EW = entry.EW;
+        fix.Lon = entry.Lon;
+        fix.NS = entry.NS;
+        fix.Lat = entry.Lat;
+        fix.Speed = entry.Speed;
+        fix.Heading = entry.Heading;
+        RefreshMap();
+        if (Check1->isChecked()) ShowWholeTrack();
+    } catch (const std::exception& e) {
+        MessageBox::ShowError(DescriptionOf(e));
+    }
+}
+
+void frmTrack::Check1_Click() { Timer3->start(); }
+
+void frmTrack::DateView_Click() {
+    Timer3->stop();
+    Timer3->start();
+}
+
+void frmTrack::ZoomStep(int step) {
+    const int z = static_cast<int>(LeadingNumber(lblZoom->text()));
+    if ((step > 0 && z >= 18) || (step < 0 && z <= 4)) return;
+    lblZoom->setText(QString::number(z + step));
+    WriteSetting(programFolder_, "Settings", "Zoom", lblZoom->text());
+    Timer3->start();
+}
+
+void frmTrack::imgZoomIn_Click() { ZoomStep(+1); }
+void frmTrack::imgZoomOut_Click() { ZoomStep(-1); }
+
+void frmTrack::StopTimersAndRefreshMap() {
+    Timer3->stop();
+    Timer4->stop();
+    RefreshMap();
+}

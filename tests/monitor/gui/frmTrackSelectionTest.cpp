@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTimer>
+
+#include "TrackWindow.h"
+#include "common/Settings.h"
+#include "monitor/gui/MapBrowser.h"
+#include "platform/gui/ListView.h"
+#include "poidb/clsDBLib.h"
+
+namespace {
+class Selection : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(t.Show());
+        w = t.window.get();
+        w->fraMap->show();
+        w->ProcessGPRMC("$GPRMC,1,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52");
+        w->ProcessGPRMC("$GPRMC,2,V,2503.7000,N,12136.1000,E,3.0,90.0,100106,,,A*00");
+        w->ProcessGPRMC("$GPRMC,3,A,2503.8000,N,12136.2000,E,3.0,180.0,100106,,,A*00");
+    }
+    TrackWindow t;
+    frmTrack* w = nullptr;
+};
+}  // namespace
+
+TEST_F(Selection, ClicksArmOneDrawingOfTheRowSelectedLast) {
+    const int drawn = w->WBMaps->NavigateCount();
+    w->DateView->SelectRow(0);
+    w->DateView_Click();
+    w->DateView->SelectRow(1);
+    w->DateView_Click();
+    EXPECT_TRUE(w->Timer3->isActive());
+    EXPECT_EQ(w->WBMaps->NavigateCount(), drawn) << "nothing is drawn before the timer ticks";
+    w->Timer3_Timer();
+    EXPECT_FALSE(w->Timer3->isActive());
+    EXPECT_EQ(w->WBMaps->NavigateCount(), drawn + 1);
+    EXPECT_EQ(w->CurrentFix[0].Lat, w->TrackList[1].Lat);
+    EXPECT_EQ(w->CurrentFix[0].Status, "V");
+    EXPECT_TRUE(w->lblCaption->text().endsWith(" Last location "));
+
+    w->Check1->setEnabled(true);
+    w->Check1->setChecked(true);
+    w->Check1_Click();
+    w->Timer3_Timer();
+    EXPECT_TRUE(t.folder.Read("carimage/markers.txt").split('\n')[1].contains("|C-Rv\\car090.gif|"))
+        << "with the whole trail, the selected row is marked";
+}
+
+TEST_F(Selection, ZoomStaysBetweenFourAndEighteenAndIsRemembered) {
+    for (int i = 0; i < 5; ++i) w->imgZoomIn_Click();
+    EXPECT_EQ(w->lblZoom->text(), "18");
+    EXPECT_EQ(ReadSetting(t.folder.Path(), "Settings", "Zoom"), "18");
+    for (int i = 0; i < 20; ++i) w->imgZoomOut_Click();
+    EXPECT_EQ(w->lblZoom->text(), "4");
+    EXPECT_TRUE(w->Timer3->isActive()) << "a zoom step reaches the map through the timer";
+    w->DateView->SelectRow(2);
+    w->Timer3_Timer();
+    EXPECT_TRUE(t.folder.Read("carimage/map.htm").contains("id=\"zoom\">4</script>"));
+}
+
+TEST_F(Selection, AnEmptyTableOnlyShowsTheMapAndNoSelectionIsReported) {
+    w->DateView->clearSelection();
+    w->DateView->setCurrentIndex({});
+    w->Timer3_Timer();
+    ASSERT_EQ(t.boxes.calls.size(), 1);
+    EXPECT_EQ(t.boxes.calls[0].style & 0x70, int(MessageBox::Critical));
+
+    w->DateView->Clear();
+    w->fraMap->hide();
+    w->Timer3_Timer();
+    EXPECT_FALSE(w->fraMap->isHidden());
+    EXPECT_EQ(t.boxes.calls.size(), 1);
+}
+
+TEST_F(Selection, PoisMarkedOnTheMapAreImportedOnceAndTheFileDeleted) {
+    DBLib().InsertCoordinate(1, 2, "2", "Station");
+    t.folder.Write("poi.txt", "Harbour,24.15,120.65\r\nStation,24.14,120.68\r\nHarbour,24.15,120.65\r\n\r\nx,1\r\n");
+    const int drawn = w->WBMaps->NavigateCount();
+    w->MapTimer_Timer();
+    EXPECT_FALSE(QFile::exists(t.folder.File("poi.txt")));
+    ASSERT_EQ(w->PoiList.UBound(), 2);
+    EXPECT_EQ(w->PoiList[1].Explanation, "Harbour");
+    EXPECT_EQ(w->PoiList[1].Kind, "1");
+    EXPECT_DOUBLE_EQ(w->PoiList[1].X, 120.65);
+    EXPECT_DOUBLE_EQ(w->PoiList[1].Y, 24.15);
+    EXPECT_EQ(w->WBMaps->NavigateCount(), drawn + 1);
+    EXPECT_TRUE(t.folder.Read("carimage/markers.txt").contains("|House\\House1.gif|Harbour"));
+
+    w->MapTimer_Timer();  // no file: nothing happens
+    EXPECT_EQ(w->WBMaps->NavigateCount(), drawn + 1);
+}
