@@ -1,0 +1,57 @@
+#pragma once
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <functional>
+
+#include "platform/ReportLayout.h"
+
+class QPrinter;
+
+// Paints a report layout with its records on a printer: a real printer, a PDF file, or the preview window's page
+// images. Every job lays out all pages first, so that "%P" can give the number of pages on each of them.
+class ReportRuntime {
+public:
+    // The kinds of job, as the processing time-out event names them.
+    enum JobType { Preview = 0, Print = 1, Export = 2 };
+
+    explicit ReportRuntime(ReportLayout layout);
+
+    const ReportLayout& Layout() const { return layout_; }
+
+    // The records the detail band repeats over; the group header shows the first, the group footer the last.
+    void SetRecords(QList<ReportRecord> records) { records_ = std::move(records); }
+    const QList<ReportRecord>& Records() const { return records_; }
+
+    // The picture an image control shows; a null image leaves the control empty.
+    void SetPicture(const QString& section, const QString& control, const QImage& picture);
+    QImage Picture(const QString& section, const QString& control) const;
+
+    // A job that runs this many seconds raises ProcessingTimeout, and again after every further such span; a handler
+    // that sets cancel abandons the job.
+    int ProcessingTimeoutSeconds = 30;
+    std::function<void(int seconds, bool& cancel, int jobType, int cookie)> ProcessingTimeout;
+
+    // Gives the printer the report's margins; a PDF file also gets A4 paper.
+    void PreparePrinter(QPrinter& printer) const;
+
+    // Paints every page on a prepared printer. False when a handler cancelled the job: a print job is aborted, and a
+    // file it was writing is removed rather than left half written. A printer or file that cannot be opened raises
+    // StationError.
+    bool Render(QPrinter& printer, JobType type);
+
+    // Writes the report to a PDF file as an export job.
+    bool ExportPdf(const QString& path);
+
+    // How many pages the report takes on that printer.
+    int PageCount(const QPrinter& printer) const;
+
+private:
+    double PageHeight(const QPrinter& printer) const;
+
+    ReportLayout layout_;
+    QList<ReportRecord> records_;
+    QHash<QString, QImage> pictures_;
+    int lastCookie_ = 0;
+};

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "MessageBoxRecorder.h"
+#include "printouts/gui/TrackReport.h"
+
+namespace {
+
+// On A4 the first page holds 47 positions below the report header, so 60 take two pages.
+QList<ReportRecord> Positions(int count) {
+    QList<ReportRecord> records;
+    for (int i = 0; i < count; ++i)
+        records.append({{"DialTime", QString("2024/03/%1 10:00:00").arg(i % 28 + 1, 2, 10, QChar('0'))},
+                        {"CheckPoint", "A"},
+                        {"Position", QString("N25.%1 E121.500000").arg(i, 6, 10, QChar('0'))},
+                        {"Speed_1", QString::number(i)}});
+    return records;
+}
+
+// The text of each page of a PDF, by poppler's pdftotext.
+QStringList PdfPages(const QString& path) {
+    QProcess tool;
+    tool.start("pdftotext", {"-layout", path, "-"});
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0) return {};
+    QStringList pages = QString::fromUtf8(tool.readAllStandardOutput()).split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+    return pages;
+}
+
+struct TrackReportJobs : testing::Test {
+    QTemporaryDir dir;
+    TrackReport* report = new TrackReport;
+    MessageBoxRecorder boxes;
+    void SetUp() override { report->Runtime().SetRecords(Positions(60)); }
+    void TearDown() override { delete report; }
+    QString Pdf() const { return dir.filePath("track.pdf"); }
+};
+
+}  // namespace
+
+TEST_F(TrackReportJobs, ExportsARealPdfWithItsPagesNumbered) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) missing";
+    ASSERT_TRUE(report->ExportReport(Pdf()));
+    ASSERT_TRUE(QFile::exists(Pdf()));
+    QFile file(Pdf());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+
+    const QStringList pages = PdfPages(Pdf());
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains("1/2")) << pages[0].toStdString();
+    EXPECT_TRUE(pages[1].contains("2/2")) << pages[1].toStdString();
+    EXPECT_FALSE(pages.join("").contains("%p", Qt::CaseInsensitive));
+    EXPECT_TRUE(pages[0].contains(QString::fromUtf8("衛星時間")));
+    EXPECT_TRUE(pages[0].contains("N25.000046 E121.500000"));
+    EXPECT_FALSE(pages[0].contains("N25.000047")) << "the 48th position goes over to page 2";
+    EXPECT_TRUE(pages[1].contains("N25.000059 E121.500000"));
+    EXPECT_TRUE(boxes.calls.isEmpty());
+}
+
+TEST_F(TrackReportJobs, APrintJobPastTheTimeOutIsCancelledWhilePreviewAndExportGoOn) {
+    report->Runtime().ProcessingTimeoutSeconds = 0;  // every job has timed out after its first page
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    EXPECT_FALSE(report->PrintReport(printer));
+    EXPECT_FALSE(QFile::exists(dir.filePath("printed.pdf"))) << "no half-printed file is left";
+
+    EXPECT_TRUE(report->ExportReport(Pdf()));
+    EXPECT_GT(QFile(Pdf()).size(), 0);
+    report->RefreshPreview();
+    EXPECT_EQ(report->Preview->pageCount(), 2);
+    EXPECT_TRUE(boxes.calls.isEmpty());
+}
+
+TEST_F(TrackReportJobs, AnUnwritableFileIsReportedNotPassedAsDone) {
+    EXPECT_FALSE(report->ExportReport(dir.filePath("no such folder/track.pdf")));
+    ASSERT_EQ(boxes.calls.size(), 1);
+    EXPECT_TRUE(boxes.calls[0].text.contains("track.pdf"));
+    EXPECT_EQ(boxes.calls[0].style & MessageBox::Critical, MessageBox::Critical);
+}
