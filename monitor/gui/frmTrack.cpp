@@ -3,11 +3,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 
 #include "monitor/gui/MapBrowser.h"
 #include "platform/gui/ListView.h"
@@ -35,6 +36,10 @@ void frmTrack::ConnectHandlers() {
     connect(MapTimer, &QTimer::timeout, this, &frmTrack::MapTimer_Timer);
     connect(Check1, &QCheckBox::clicked, this, &frmTrack::Check1_Click);
     connect(DateView, &ListView::Clicked, this, &frmTrack::DateView_Click);
+    connect(cmdGET, &QToolButton::clicked, this, &frmTrack::cmdGET_Click);
+    connect(cmdPlay, &QPushButton::clicked, this, &frmTrack::cmdPlay_Click);
+    connect(cmdStopPlay, &QPushButton::clicked, this, &frmTrack::cmdStopPlay_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmTrack::cmdExport_Click);
     // The zoom buttons are pictures: their clicks come through the window's event filter.
     imgZoomIn->installEventFilter(this);
     imgZoomOut->installEventFilter(this);

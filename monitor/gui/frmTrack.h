@@ -64,10 +64,28 @@ public:
     // POIs handed back by the map page.
     void MapTimer_Timer();
 
+    // History query.
+    void cmdGET_Click();
+
+    // Replay.
+    void cmdPlay_Click();
+    void cmdStopPlay_Click();
+    void delay(float Seconds);
+
+    // Track export.
+    void cmdExport_Click();
+    QString ShowFileDialog(const QString& Filter, int16_t& FilterIndex, const QString& DialogTitle,
+                           const QString& FileName);
+    void ExportTrackFile(const QString& FileName, int16_t FormatIndex);
+
     QString ProgramFolder() const { return programFolder_; }
 
     // How the program ends: by default the application's event loops are left. Tests replace it.
     static inline std::function<void()> EndProgram;
+    // The replay's clock, seconds since midnight; by default the PC clock. Tests replace it so pauses pass at once.
+    static inline std::function<float()> SecondsSinceMidnight;
+    // Opens an exported file in the desktop's text editor; false when that cannot be started. Tests replace it.
+    static inline std::function<bool(const QString&)> OpenInTextEditor;
 
     // Window-level state.
     QList<FixRecord> CurrentFix;  // only element 0 is used
@@ -146,8 +164,9 @@ private:
     void CreateRecordsFrame();
     void CreateTimersAndServices();
     void ConnectHandlers();
+    void EndProgramAtOnce();
 
     QString programFolder_;
     QString poiMarkerLines_;  // the POI lines of the marker file, made anew whenever PoiList is
-    bool unloaded_ = false;
+    bool unloaded_ = false;   // also set when the program ends at once; loops that serve messages then end
 };

@@ -1,0 +1,31 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+#include "common/SpareList.h"
+#include "common/StationError.h"
+#include "monitor/TrackRecord.h"
+
+// Track export files for outside navigation programs, written from the listed positions in list order. Every line
+// ends with CR LF; numbers use "." whatever the locale. Latitude and longitude are written as held, unsigned: the
+// hemisphere letters are not used.
+//
+// Format 1 ("PaPaGO! (*.txt)"): "Datum,WGS84,WGS84,0,0,0,0,0", then per entry
+//   TP,D, 24.123450000, 120.678900000, 09/02/18,10:15:30,0
+// Format 2 ("MapSource 6.5 (*.trk)"): per day a header line (after an empty line from the second day on), then per
+// entry a point line in fixed columns:
+//   H  LATITUDE    LONGITUDE    DATE      TIME     ALT    ;track
+//   T  +24.1234500 +120.6789000 18-FEB-09 10:15:30 -9999
+// Any other format index gives an empty file.
+
+class TrackExportError : public StationError {
+public:
+    using StationError::StationError;
+};
+
+QByteArray TrackExportText(const SpareList<TrackRecord>& list, int16_t formatIndex);
+
+// Creates or truncates fileName and writes the list to it. Throws TrackExportError with the reason when the file
+// cannot be created or written; what was written stays.
+void WriteTrackExport(const QString& fileName, const SpareList<TrackRecord>& list, int16_t formatIndex);
