@@ -1,0 +1,65 @@
+#include "poieditor/DegreeEntry.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+#include "common/Blanks.h"
+#include "common/NumberText.h"
+#include "common/Numbers.h"
+#include "common/StationError.h"
+
+namespace {
+
+double Checked(double value) {
+    if (!std::isfinite(value)) throw OverflowError();
+    return value;
+}
+
+// Rounds to a whole number, a half going away from zero. The tie is decided on the decimal value, so that 0.003
+// seconds, which the double arithmetic lands a hair below half a ten-thousandth of a minute, still rounds up.
+double RoundHalfAway(double value) {
+    const double magnitude = std::fabs(value);
+    const double floorPart = std::floor(magnitude);
+    const double margin = std::min(1e-12 * std::max(1.0, magnitude) + 1e-12, 1e-5);
+    const double rounded = std::fabs(magnitude - floorPart - 0.5) < margin ? floorPart + 1 : std::round(magnitude);
+    return std::copysign(rounded, value);
+}
+
+// A minutes or degrees box: a number in the regional notation, blanks around it removed.
+double RegionalNumber(const QString& text) {
+    bool ok = false;
+    const double value = QLocale().toDouble(TrimBlanks(text), &ok);
+    if (!ok || !std::isfinite(value)) throw StationError(QStringLiteral("Type mismatch"));
+    return value;
+}
+
+// Each sum is held as its decimal text (15 significant digits) and read back from it.
+double ThroughText(double value) { return LeadingNumber(NumberText(Checked(value))); }
+
+}  // namespace
+
+double ConvertDegreeEntry(const QString& degrees, const QString& minutes, const QString& seconds) {
+    const double s = LeadingNumber(TrimBlanks(seconds));
+    const double tenThousandthsOfMinute = RoundHalfAway(Checked(Checked(s / 0.6) * 100));
+    const double m = ThroughText(tenThousandthsOfMinute + Checked(10000 * RegionalNumber(minutes)));
+    const double millionthsOfDegree = RoundHalfAway(Checked(m / 0.6));
+    const double v = ThroughText(millionthsOfDegree + Checked(1000000 * RegionalNumber(degrees))) / 1000000;
+    return RoundHalfEven(v, 6);
+}
+
+DegreeParts SplitDegrees(double value) {
+    DegreeParts p;
+    p.Degrees = std::floor(value) + 0.0;  // + 0.0 turns a -0 into 0
+    p.Minutes = std::floor((value - p.Degrees) * 60) + 0.0;
+    p.Seconds = RoundHalfEven(((value - p.Degrees) * 60 - p.Minutes) * 60) + 0.0;
+    return p;
+}
+
+DegreeBoxes DegreeBoxTexts(double value) {
+    // Infinity has no degrees to show: it shows as nothing stored would.
+    if (!(value > 0) || !std::isfinite(value)) return {"0", "00", "00"};
+    const DegreeParts p = SplitDegrees(value);
+    return {QString::number(p.Degrees, 'f', 0), QString::number(p.Minutes, 'f', 0).rightJustified(2, u'0'),
+            QString::number(p.Seconds, 'f', 0).rightJustified(2, u'0')};
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Reading and writing the POI exchange files: plain text, lines ended by CR LF (a CR or an LF alone also ends one).
+// Failures throw StationError with the description.
+
+// The lines of a file's text; an empty line stands for each empty line, the last line needs no line end.
+QStringList SplitTextLines(const QByteArray& text);
+QStringList ReadTextLines(const QString& path);
+
+// Replaces the file at path with text; a failed write leaves any earlier file of that name as it was.
+void WriteTextFile(const QString& path, const QByteArray& text);

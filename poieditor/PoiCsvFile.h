@@ -1,0 +1,20 @@
+#pragma once
+#include <QByteArray>
+#include <QStringList>
+
+#include "poidb/PoiRecord.h"
+
+class clsDBLib;
+
+// The POI CSV file, meant for a spreadsheet: a header line, then one line per POI of eight fields separated by ","
+// with nothing around them: name, longitude degrees, minutes, seconds, latitude degrees, minutes, seconds, kind.
+// Lines end with CR LF. A comma in a name is not escaped, so such a name reads back split over two fields.
+
+// The whole file for the POIs of the list, in list order.
+QByteArray PoiCsvText(const PoiList& list);
+
+// Stores, row by row, the POIs of the file's lines whose names are not stored yet. Empty lines, lines with an
+// empty name and lines lacking any of the six angle fields (the header among them) are skipped. A line that cannot
+// be stored (an angle that is no number, a database failure) throws StationError naming the line; the POIs stored
+// before it stay, and stored counts them either way.
+void ImportPoiCsv(const QStringList& lines, clsDBLib& db, int& stored);

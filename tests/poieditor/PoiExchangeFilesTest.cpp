@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "DefaultLocale.h"
+#include "ProgramFolder.h"
+#include "common/StationError.h"
+#include "poidb/PoiDatabaseFile.h"
+#include "poidb/clsDBLib.h"
+#include "poieditor/ExchangeFile.h"
+#include "poieditor/PoiCsvFile.h"
+#include "poieditor/WaypointFile.h"
+
+namespace {
+
+PoiRecord Poi(const QString& name, double x, double y, const QString& kind) { return {"", x, y, kind, name}; }
+
+class ExchangeTable : public testing::Test {
+protected:
+    void SetUp() override {
+        CreatePoiDatabase(PoiDatabasePath(folder.Path()));
+        db.OpenConnection(PoiDatabasePath(folder.Path()));
+    }
+    QList<PoiRecord> Rows() {
+        QList<PoiRecord> rows;
+        PoiRecord r;
+        db.OpenCoordinateRecordset();
+        while (db.FetchCoordinateRecord(r.SeqNo, r.X, r.Y, r.Kind, r.Explanation).value_or(false)) rows.append(r);
+        db.CloseVehicleRecordset();
+        return rows;
+    }
+    ProgramFolder folder;
+    clsDBLib db;
+};
+
+}  // namespace
+
+TEST(PoiCsvText, WritesTheHeaderAndEightFieldsALineByteForByte) {
+    DefaultLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(PoiCsvText(PoiList()), QString::fromUtf8("地標,經度,,,緯度,,,圖示\r\n").toUtf8());
+    PoiList list;
+    list.Append(Poi("Station", 120.68472, 24.1063, "2"));
+    list.Append(Poi(QString::fromUtf8("台中港"), 0, 24.99999, "5"));
+    list.Append(Poi("West", -120.5, -0.25, "1"));
+    EXPECT_EQ(PoiCsvText(list), QString::fromUtf8("地標,經度,,,緯度,,,圖示\r\n"
+                                                  "Station,120,41,5,24,6,23,2\r\n"
+                                                  "台中港,0,0,0,24,59,60,5\r\n"
+                                                  "West,-121,30,0,-1,45,0,1\r\n")
+                                    .toUtf8());
+}
+
+TEST_F(ExchangeTable, CsvImportStoresNewNamesOnceAndReadsBackWhatWasExported) {
+    DefaultLocale german(QLocale::German, QLocale::Germany);
+    db.InsertCoordinate(1, 2, "1", "Depot");
+    const QByteArray file = QString::fromUtf8(
+                                "地標,經度,,,緯度,,,圖示\r\n\r\nDepot,1,2,3,4,5,6,1\r\n"
+                                "Station,120,41,5,24,6,23,2\r\nStation,1,1,1,1,1,1,1\r\n"
+                                "Gap,120,,5,24,6,23,2\r\n,1,2,3,4,5,6,1\r\n"
+                                "West,-121,30,0,24,59,60,3")
+                                .toUtf8();
+    int stored = 0;
+    ImportPoiCsv(SplitTextLines(file), db, stored);
+    EXPECT_EQ(stored, 2);
+    const QList<PoiRecord> rows = Rows();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[1].Explanation, "Station");
+    EXPECT_DOUBLE_EQ(rows[1].X, 120.684722);
+    EXPECT_DOUBLE_EQ(rows[1].Y, 24.106388);
+    EXPECT_EQ(rows[1].Kind, "2");
+    EXPECT_DOUBLE_EQ(rows[2].X, -120.5);
+    EXPECT_DOUBLE_EQ(rows[2].Y, 25.0) << "60 seconds come back as the next whole degree";
+
+    PoiList list;
+    for (const PoiRecord& r : rows) list.Append(r);
+    stored = 0;
+    ImportPoiCsv(SplitTextLines(PoiCsvText(list)), db, stored);
+    EXPECT_EQ(stored, 0) << "a file just exported from the table adds nothing";
+
+    // A comma in a name shifts the angles: the import stops there, keeping what it stored before.
+    try {
+        ImportPoiCsv({"First,1,2,3,4,5,6,1", "Comma, Inc,1,2,3,4,5,6,1", "Later,1,2,3,4,5,6,1"}, db, stored);
+        ADD_FAILURE();
+    } catch (const StationError& e) {
+        EXPECT_EQ(e.Description(), "Line 2: Type mismatch");
+    }
+    EXPECT_EQ(stored, 1);
+    EXPECT_EQ(Rows().size(), 4);
+}
+
+TEST_F(ExchangeTable, WaypointImportTakesWpLinesAsKindOnePois) {
+    const QStringList lines = SplitTextLines(
+        "Datum,WGS84\r\nWP,D,Harbour|pier 3,22.61,120.27,x\r\n"
+        "TP,D, 24.1, 120.6, 10-JAN-06 05:37:40,0\r\nWP,D,|nameless,1,2\r\n"
+        "WP,D,Harbour,5,5\r\nWP,D,Nowhere,north, 12 0.5\rWP,D,Short,1\r\n");
+    int stored = 0;
+    try {
+        ImportWaypoints(lines, db, stored);
+        ADD_FAILURE();
+    } catch (const StationError& e) {
+        EXPECT_TRUE(e.Description().startsWith("Line 7: ")) << e.what();
+    }
+    EXPECT_EQ(stored, 2);
+    const QList<PoiRecord> rows = Rows();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].Explanation, "Harbour");
+    EXPECT_DOUBLE_EQ(rows[0].Y, 22.61);
+    EXPECT_DOUBLE_EQ(rows[0].X, 120.27);
+    EXPECT_EQ(rows[0].Kind, "1");
+    EXPECT_EQ(rows[1].Explanation, "Nowhere");
+    EXPECT_DOUBLE_EQ(rows[1].Y, 0) << "no number stores 0";
+    EXPECT_DOUBLE_EQ(rows[1].X, 120.5) << "blanks inside the number are ignored";
+}
