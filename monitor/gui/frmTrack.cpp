@@ -34,6 +34,7 @@ void frmTrack::ConnectHandlers() {
     connect(MSComm1, &SerialPortControl::OnComm, this, &frmTrack::MSComm1_OnComm);
     connect(Timer3, &QTimer::timeout, this, &frmTrack::Timer3_Timer);
     connect(MapTimer, &QTimer::timeout, this, &frmTrack::MapTimer_Timer);
+    connect(CmdPOI, &QPushButton::clicked, this, &frmTrack::CmdPOI_Click);
     connect(Check1, &QCheckBox::clicked, this, &frmTrack::Check1_Click);
     connect(DateView, &ListView::Clicked, this, &frmTrack::DateView_Click);
     connect(cmdGET, &QToolButton::clicked, this, &frmTrack::cmdGET_Click);

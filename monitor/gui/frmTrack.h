@@ -61,7 +61,8 @@ public:
     void imgZoomOut_Click();
     void StopTimersAndRefreshMap();
 
-    // POIs handed back by the map page.
+    // The POI editor, and the POIs handed back by the map page.
+    void CmdPOI_Click();
     void MapTimer_Timer();
 
     // History query.

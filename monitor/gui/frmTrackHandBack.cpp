@@ -1,14 +1,16 @@
-// POIs that reach the map from outside the window: those the user marks on the map page, imported every tick of
-// MapTimer.
+// The two ways POIs reach the map from outside the window: the POI editor, and the POIs the user marks on the map
+// page, imported every tick of MapTimer.
 #include <QFile>
 
 #include "common/DisplayTexts.h"
 #include "common/ErrorText.h"
+#include "common/Shared.h"
 #include "monitor/HandBackImport.h"
 #include "monitor/gui/frmTrack.h"
 #include "platform/HandBackFile.h"
 #include "platform/gui/MessageBox.h"
 #include "poidb/clsDBLib.h"
+#include "poieditor/gui/frmPOI.h"
 
 void frmTrack::MapTimer_Timer() {
     const QString path = HandBackFilePath(programFolder_);
@@ -32,4 +34,12 @@ void frmTrack::MapTimer_Timer() {
     }
     DeleteFile(path);
     RefreshMap();
+}
+
+void frmTrack::CmdPOI_Click() {
+    DialogResult = 0;
+    frmPOI editor(programFolder_);  // modal, without an owner window
+    editor.exec();
+    // The map shows the reloaded POIs with its next drawing.
+    if (DialogResult == 1) LoadPOIs();
 }
