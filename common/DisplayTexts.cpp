@@ -8,42 +8,26 @@
 #include <cmath>
 #include <string>
 
+#include "common/DecimalPattern.h"
 #include "common/Numbers.h"
 #include "common/Settings.h"
 
 namespace {
 
-// The number pattern "###,###,###,##0.0": one decimal, halves away from zero, regional group separator and decimal
-// mark. The half is judged on the shortest decimal text of the single-precision value, so a speed read as 0.35 is a
-// half as its reader sees it, not the 0.3499999 the binary value holds.
+// The number pattern "###,###,###,##0.0": one decimal, halves away from zero, the regional group separator and
+// decimal mark.
 QString FormatOneDecimal(float value) {
     if (!std::isfinite(value)) return QLocale().toString(value);
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    std::string text(buffer, result.ptr);
-    const bool negative = text.front() == '-';
-    if (negative) text.erase(0, 1);
-    const auto point = text.find('.');
-    const std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
-    std::string digits = text.substr(0, point) + (fraction.empty() ? '0' : fraction[0]);
-    if (fraction.size() > 1 && fraction[1] >= '5') {
-        int i = static_cast<int>(digits.size()) - 1;
-        for (; i >= 0 && digits[i] == '9'; --i) digits[i] = '0';
-        if (i < 0)
-            digits.insert(0, 1, '1');
-        else
-            ++digits[i];
-    }
-    const bool zero = digits.find_first_not_of('0') == std::string::npos;
-
+    const QString plain = DecimalPattern(value, 1);
+    const bool negative = plain.startsWith(u'-');
+    const QString whole = plain.mid(negative ? 1 : 0, plain.size() - (negative ? 1 : 0) - 2);
     const QLocale locale;
-    const QString whole = QString::fromStdString(digits.substr(0, digits.size() - 1));
     QString grouped;
     for (qsizetype i = 0; i < whole.size(); ++i) {
         if (i > 0 && (whole.size() - i) % 3 == 0) grouped += locale.groupSeparator();
         grouped += whole[i];
     }
-    return (negative && !zero ? "-" : "") + grouped + locale.decimalPoint() + QChar::fromLatin1(digits.back());
+    return (negative ? "-" : "") + grouped + locale.decimalPoint() + plain.back();
 }
 
 QString TwoDigits(int n) { return QString::number(n).rightJustified(2, u'0'); }

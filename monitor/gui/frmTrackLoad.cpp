@@ -22,6 +22,7 @@
 #include "platform/Application.h"
 #include "platform/gui/ListView.h"
 #include "platform/gui/MessageBox.h"
+#include "poidb/PoiListing.h"
 #include "poidb/clsDBLib.h"
 
 namespace {
@@ -128,17 +129,7 @@ void frmTrack::InitializeSettings() {
 
 void frmTrack::LoadPOIs() {
     try {
-        DBLib().OpenCoordinateRecordset();
-        PoiList.Clear();
-        PoiRecord poi;
-        int16_t n = 0;
-        while (DBLib().FetchCoordinateRecord(poi.SeqNo, poi.X, poi.Y, poi.Kind, poi.Explanation).value_or(false)) {
-            if (n == 32767) throw OverflowError();  // the count is 16-bit: the list keeps 32,767 entries
-            PoiList[n] = poi;
-            ++n;
-            PoiList.Grow();
-        }
-        DBLib().CloseVehicleRecordset();
+        ListAllPois(PoiList);
     } catch (const std::exception& e) {
         MessageBox::ShowError(DescriptionOf(e));
     }

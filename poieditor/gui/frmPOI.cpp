@@ -16,6 +16,7 @@
 #include "common/Shared.h"
 #include "platform/gui/MessageBox.h"
 #include "platform/gui/Twips.h"
+#include "poidb/PoiListing.h"
 #include "poidb/clsDBLib.h"
 #include "poieditor/DegreeEntry.h"
 #include "poieditor/gui/ProgramEnded.h"
@@ -81,17 +82,7 @@ void frmPOI::Form_Load() {
 
 void frmPOI::LoadRecords() {
     try {
-        DBLib().OpenCoordinateRecordset();
-        PoiList.Clear();
-        PoiRecord poi;
-        int16_t n = 0;
-        while (DBLib().FetchCoordinateRecord(poi.SeqNo, poi.X, poi.Y, poi.Kind, poi.Explanation).value_or(false)) {
-            if (n == 32767) throw OverflowError();  // the count is 16-bit
-            PoiList[n] = poi;
-            ++n;
-            PoiList.Grow();
-        }
-        DBLib().CloseVehicleRecordset();
+        ListAllPois(PoiList);
     } catch (const std::exception& e) {
         EndWith(e);
     }
