@@ -26,6 +26,17 @@ struct FixRecord {
     float Speed = 0;
     float Heading = 0;
 
+    // Shows a stored entry: everything but the fix status, which the callers decide on themselves.
+    void TakePosition(const TrackRecord& r) {
+        Time = r.Time;
+        EW = r.EW;
+        Lon = r.Lon;
+        NS = r.NS;
+        Lat = r.Lat;
+        Speed = r.Speed;
+        Heading = r.Heading;
+    }
+
     TrackRecord ToTrack() const { return {Time, EW, Lon, NS, Lat, Speed, Heading, Status}; }
     static FixRecord FromTrack(const TrackRecord& r) {
         return {r.Time, r.Status, r.EW, r.Lon, r.NS, r.Lat, r.Speed, r.Heading};

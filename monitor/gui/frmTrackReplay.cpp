@@ -51,15 +51,7 @@ void frmTrack::cmdPlay_Click() {
         DateView->SelectRow(k);
         DateView->EnsureVisible(k);
         // The fix status is not copied: the caption keeps the word of the position shown before.
-        FixRecord& fix = CurrentFix[0];
-        const TrackRecord& entry = TrackList[k];
-        fix.Time = entry.Time;
-        fix.EW = entry.EW;
-        fix.Lon = entry.Lon;
-        fix.NS = entry.NS;
-        fix.Lat = entry.Lat;
-        fix.Speed = entry.Speed;
-        fix.Heading = entry.Heading;
+        CurrentFix[0].TakePosition(TrackList[k]);
         RefreshMap();
         delay(static_cast<float>(sldInterval->value()));
         if (!self || unloaded_) return;

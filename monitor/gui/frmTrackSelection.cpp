@@ -23,13 +23,7 @@ void frmTrack::Timer3_Timer() {
         const TrackRecord& entry = TrackList[sel];
         FixRecord& fix = CurrentFix[0];
         fix.Status = entry.Status;
-        fix.Time = entry.Time;
-        fix.EW = entry.EW;
-        fix.Lon = entry.Lon;
-        fix.NS = entry.NS;
-        fix.Lat = entry.Lat;
-        fix.Speed = entry.Speed;
-        fix.Heading = entry.Heading;
+        fix.TakePosition(entry);
         RefreshMap();
         if (Check1->isChecked()) ShowWholeTrack();
     } catch (const std::exception& e) {
