@@ -1,12 +1,13 @@
 #include "monitor/MapPage.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 #include "common/StationError.h"
+#include "common/TextCodec.h"
 #include "monitor/MapFileWriter.h"
 #include "monitor/MapValues.h"
 #include "platform/HandBackFile.h"
+#include "platform/WholeFile.h"
 
 QString MapPagePath(const QString& programFolder) { return programFolder + QStringLiteral("/carimage/map.htm"); }
 
@@ -15,12 +16,7 @@ QString MapTemplatePath(const QString& programFolder) {
 }
 
 SpareList<QString> ReadMapTemplate(const QString& programFolder) {
-    QFile file(MapTemplatePath(programFolder));
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw StationError(QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
-    }
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    const QString text = DecodeText(ReadRegularFile(MapTemplatePath(programFolder)));
     QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     // A last line end closes the last line; it does not open an empty one.
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();

@@ -1,12 +1,13 @@
 #include "platform/IniFile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QList>
+
+#include "common/StationError.h"
+#include "common/TextCodec.h"
+#include "platform/WholeFile.h"
 
 namespace IniFile {
 namespace {
-
-std::function<bool()> beforeReplace;
 
 struct Line {
     QByteArray text;     // without its line end
@@ -35,8 +36,26 @@ QList<Line> SplitLines(const QByteArray& data) {
     return lines;
 }
 
-bool SameName(const QByteArray& a, const QString& b) {
-    return QString::fromUtf8(a).trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+// The file's bytes and how its text is encoded. A missing file, or anything but a regular file, has no lines.
+struct Content {
+    QByteArray mark;  // a byte-order mark at the start, kept when the file is written back
+    QList<Line> lines;
+    bool big5 = false;
+};
+
+Content ReadContent(const QString& path) {
+    Content content;
+    if (KindOfFile(path) != FileKind::Regular) return content;
+    const QByteArray data = ReadRegularFile(path);
+    const QByteArrayView text = WithoutByteOrderMark(data);
+    content.mark = data.first(data.size() - text.size());
+    content.lines = SplitLines(text.toByteArray());
+    content.big5 = !IsValidUtf8(text);
+    return content;
+}
+
+bool SameName(const QByteArray& a, const QString& b, bool big5) {
+    return DecodePart(a, big5).trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
 // "[name]" gives name; anything else is no section line.
@@ -56,29 +75,24 @@ bool KeyName(const QByteArray& line, QByteArray& name, QByteArray& value) {
     return true;
 }
 
-// Cuts to at most MaxValueBytes bytes without splitting a UTF-8 character.
-QByteArray CutValue(QByteArray v) {
-    if (v.size() <= MaxValueBytes) return v;
-    qsizetype n = MaxValueBytes;
-    while (n > 0 && (static_cast<unsigned char>(v[n]) & 0xC0) == 0x80) --n;
-    return v.left(n);
-}
-
 }  // namespace
 
 QString GetPrivateProfileString(const QString& section, const QString& key, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QList<Line> lines = SplitLines(file.readAll());
+    Content content;
+    try {
+        content = ReadContent(path);
+    } catch (const StationError&) {
+        return {};  // an unreadable file reads as one without the key
+    }
     bool inSection = false;
-    for (const Line& line : lines) {
+    for (const Line& line : content.lines) {
         QByteArray name, value;
         if (SectionName(line.text, name)) {
-            inSection = SameName(name, section);
-        } else if (inSection && KeyName(line.text, name, value) && SameName(name, key)) {
+            inSection = SameName(name, section, content.big5);
+        } else if (inSection && KeyName(line.text, name, value) && SameName(name, key, content.big5)) {
             // A value in matching double quotes reads without them, as the desktop's reader gives it.
             if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"')) value = value.mid(1, value.size() - 2);
-            return QString::fromUtf8(CutValue(value));
+            return DecodePart(CutWhole(value, MaxValueBytes, content.big5), content.big5);
         }
     }
     return {};
@@ -86,28 +100,28 @@ QString GetPrivateProfileString(const QString& section, const QString& key, cons
 
 bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
                                const QString& path) {
-    QList<Line> lines;
-    {
-        QFile old(path);
-        if (old.exists()) {
-            if (!old.open(QIODevice::ReadOnly)) return false;
-            lines = SplitLines(old.readAll());
-        }
+    if (KindOfFile(path) == FileKind::Other) return false;  // replacing a FIFO or a device is not ours to do
+    Content content;
+    try {
+        content = ReadContent(path);
+    } catch (const StationError&) {
+        return false;  // the file is there but unreadable: writing would lose its other lines
     }
-    // A value holding a line break would split the entry; keep it on its one line.
-    QByteArray text = value.toUtf8();
+    QList<Line>& lines = content.lines;
+    // A value holding a line break would split the entry; keep it on its one line. A file kept in Big5 stays Big5.
+    QByteArray text = EncodeText(value, content.big5);
     text.replace('\r', ' ').replace('\n', ' ');
-    const QByteArray entry = key.toUtf8() + "=" + text;
+    const QByteArray entry = EncodeText(key, content.big5) + "=" + text;
 
     qsizetype sectionLine = -1, keyLine = -1, lastInSection = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QByteArray name, v;
         if (SectionName(lines[i].text, name)) {
             if (sectionLine >= 0) break;
-            if (SameName(name, section)) sectionLine = lastInSection = i;
+            if (SameName(name, section, content.big5)) sectionLine = lastInSection = i;
         } else if (sectionLine >= 0) {
             if (!lines[i].text.trimmed().isEmpty()) lastInSection = i;
-            if (KeyName(lines[i].text, name, v) && SameName(name, key)) {
+            if (KeyName(lines[i].text, name, v) && SameName(name, key, content.big5)) {
                 keyLine = i;
                 break;
             }
@@ -120,21 +134,18 @@ bool WritePrivateProfileString(const QString& section, const QString& key, const
         lines.insert(lastInSection + 1, Line{entry, "\r\n"});
     } else {
         if (!lines.isEmpty() && lines.last().ending.isEmpty()) lines.last().ending = "\r\n";
-        lines.append(Line{"[" + section.toUtf8() + "]", "\r\n"});
+        lines.append(Line{"[" + EncodeText(section, content.big5) + "]", "\r\n"});
         lines.append(Line{entry, "\r\n"});
     }
 
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    for (const Line& line : lines) out.write(line.text + line.ending);
-    if (beforeReplace && !beforeReplace()) {
-        out.cancelWriting();
-        out.commit();
+    QByteArray out = content.mark;
+    for (const Line& line : lines) out += line.text + line.ending;
+    try {
+        ReplaceFile(path, out);
+    } catch (const StationError&) {
         return false;
     }
-    return out.commit();
+    return true;
 }
-
-void SetBeforeReplaceHook(std::function<bool()> hook) { beforeReplace = std::move(hook); }
 
 }  // namespace IniFile

@@ -1,10 +1,10 @@
 #pragma once
 #include <QString>
-#include <functional>
 
 // The INI files the station keeps beside the program, read and written line by line as the desktop's own INI
 // functions do: names match without regard to case, a missing file, section or key reads as "", a value reads
-// back as at most 255 bytes, and a write keeps every other line of the file as it was.
+// back as at most 255 bytes, and a write keeps every other line of the file as it was. A byte-order mark at the
+// start is skipped, and a file that is not valid UTF-8 is read (and written) as Big5.
 namespace IniFile {
 
 constexpr int MaxValueBytes = 255;
@@ -12,13 +12,10 @@ constexpr int MaxValueBytes = 255;
 // The value of Key in Section, or "" when there is none. Never creates the file.
 QString GetPrivateProfileString(const QString& section, const QString& key, const QString& path);
 
-// Stores Value under Key in Section, creating file, section and key as needed. The file is replaced in one rename,
-// so a crash or a full disk leaves the old file whole. Returns false when the file could not be written.
+// Stores Value under Key in Section, creating file, section and key as needed. The file is replaced in one rename
+// once the new one is written whole, so a crash or a full disk leaves the old file whole. Returns false when the
+// file could not be written.
 bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
                                const QString& path);
-
-// Test seam: called after the new file is written and before it replaces the old one; returning false abandons
-// the write as a crash at that moment would.
-void SetBeforeReplaceHook(std::function<bool()> hook);
 
 }  // namespace IniFile

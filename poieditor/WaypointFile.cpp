@@ -1,5 +1,7 @@
 #include "poieditor/WaypointFile.h"
 
+#include <cmath>
+
 #include "common/Blanks.h"
 #include "common/ErrorText.h"
 #include "common/Numbers.h"
@@ -20,7 +22,9 @@ void ImportLine(const QString& line, clsDBLib& db, int& stored) {
     db.SearchCoordinate(name, notStored);
     if (!notStored) return;
     if (f.size() < 5) throw StationError(TooFewFields);
-    db.InsertCoordinate(LeadingNumber(f[4]), LeadingNumber(f[3]), QStringLiteral("1"), name);
+    const double x = LeadingNumber(f[4]), y = LeadingNumber(f[3]);
+    if (!std::isfinite(x) || !std::isfinite(y)) throw OverflowError();
+    db.InsertCoordinate(x, y, QStringLiteral("1"), name);
     ++stored;
 }
 

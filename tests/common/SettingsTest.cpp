@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
+
+#include "FileSizeLimit.h"
 #include "ProgramFolder.h"
 #include "common/Settings.h"
-#include "platform/IniFile.h"
 
 TEST(Settings, MissingFileSectionKeyAndEmptyValueAllReadEmpty) {
     ProgramFolder folder;
@@ -51,15 +53,45 @@ TEST(Settings, WritingCreatesFileSectionAndKeyAndKeepsEveryOtherLine) {
     EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "CommPort"), "");
 }
 
-TEST(Settings, AWriteInterruptedBeforeTheRenameLeavesTheOldFileWhole) {
+TEST(Settings, AWriteOnAFullDiskFailsAndLeavesTheOldFileWhole) {
     ProgramFolder folder;
     WriteSetting(folder.Path(), "Settings", "CommPort", "3");
     const QByteArray before = folder.Read("tervane.ini");
-    IniFile::SetBeforeReplaceHook([] { return false; });
-    EXPECT_FALSE(WriteSetting(folder.Path(), "Settings", "CommPort", "7"));
-    IniFile::SetBeforeReplaceHook({});
+    {
+        const FileSizeLimit full(before.size() + 4);  // the new file would need more
+        EXPECT_FALSE(WriteSetting(folder.Path(), "Export", "FileName", "/home/user/tracks/day.txt"));
+    }
     EXPECT_EQ(folder.Read("tervane.ini"), before);
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{"tervane.ini"}) << "no temporary file left";
+    EXPECT_TRUE(WriteSetting(folder.Path(), "Export", "FileName", "/home/user/tracks/day.txt")) << "room again";
+}
+
+TEST(Settings, AByteOrderMarkIsSkippedAndKept) {
+    ProgramFolder folder;
+    folder.Write("tervane.ini", "\xEF\xBB\xBF[Settings]\r\nCommPort=3\r\n");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "CommPort"), "3");
+    WriteSetting(folder.Path(), "Settings", "CommPort", "4");
+    EXPECT_EQ(folder.Read("tervane.ini"), "\xEF\xBB\xBF[Settings]\r\nCommPort=4\r\n");
+}
+
+TEST(Settings, AFileThatIsNotUtf8IsBig5) {
+    ProgramFolder folder;
+    // 地標 in Big5, then a value of 254 ASCII bytes and a Big5 character that would straddle the 255-byte cut.
+    folder.Write("Language.ini", "[Track]\r\n0001=\xA6\x61\xBC\xD0\r\n0002=" + QByteArray(254, 'a') + "\xA6\x61\r\n");
+    EXPECT_EQ(GetLanguageText(folder.Path(), "Track", "0001"), QString::fromUtf8("地標"));
+    EXPECT_EQ(GetLanguageText(folder.Path(), "Track", "0002"), QString(254, 'a'));
+    folder.Write("tervane.ini", "[Search]\r\nVehicleNumber=\xA6\x61\r\n");
+    WriteSetting(folder.Path(), "Search", "VehicleNumber", QString::fromUtf8("地標"));
+    EXPECT_EQ(folder.Read("tervane.ini"), "[Search]\r\nVehicleNumber=\xA6\x61\xBC\xD0\r\n") << "stays Big5";
+}
+
+TEST(Settings, AFifoOrAFolderInPlaceOfTheFileReadsEmptyWithoutWaiting) {
+    ProgramFolder folder;
+    ASSERT_EQ(mkfifo(folder.File("Language.ini").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(GetLanguageText(folder.Path(), "Track", "0001"), "");
+    QDir(folder.Path()).mkdir("tervane.ini");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "CommPort"), "");
+    EXPECT_FALSE(WriteSetting(folder.Path(), "Settings", "CommPort", "3"));
 }
 
 TEST(Settings, LanguageTextComesFromTheLanguageFile) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
 
 #include "DefaultLocale.h"
+#include "FileSizeLimit.h"
 #include "ProgramFolder.h"
 #include "common/StationError.h"
 #include "poidb/PoiDatabaseFile.h"
@@ -107,4 +111,40 @@ TEST_F(ExchangeTable, WaypointImportTakesWpLinesAsKindOnePois) {
     EXPECT_EQ(rows[1].Explanation, "Nowhere");
     EXPECT_DOUBLE_EQ(rows[1].Y, 0) << "no number stores 0";
     EXPECT_DOUBLE_EQ(rows[1].X, 120.5) << "blanks inside the number are ignored";
+}
+
+TEST_F(ExchangeTable, WaypointNumbersFollowTheLeadingNumberRule) {
+    int stored = 0;
+    ImportWaypoints(SplitTextLines("WP,D,Exponent,1e400,2.5E1\r\n"), db, stored);
+    ASSERT_EQ(Rows().size(), 1);
+    EXPECT_DOUBLE_EQ(Rows()[0].Y, 1) << "no exponent";
+    EXPECT_DOUBLE_EQ(Rows()[0].X, 2.5);
+    try {
+        ImportWaypoints(QStringList{"WP,D,Huge," + QString(400, u'9') + ",1"}, db, stored);
+        ADD_FAILURE() << "a latitude beyond a double must not be stored as 0";
+    } catch (const StationError& e) {
+        EXPECT_EQ(e.Description(), "Line 1: Overflow");
+    }
+    EXPECT_EQ(Rows().size(), 1);
+}
+
+TEST(ExchangeFile, ATextThatIsNotUtf8IsReadAsBig5) {
+    // Two Big5 names (地標, 台中) and a name with a byte-order mark before it in UTF-8.
+    EXPECT_EQ(SplitTextLines("\xA6\x61\xBC\xD0,1\r\n\xA5\x78\xA4\xA4,2\r\n"),
+              QStringList({QString::fromUtf8("地標,1"), QString::fromUtf8("台中,2")}));
+    EXPECT_EQ(SplitTextLines("\xEF\xBB\xBF" "Harbour,1\r\n"), QStringList({"Harbour,1"}));
+}
+
+TEST(ExchangeFile, OnlyARegularFileIsReadAndAFailedWriteKeepsTheOldFile) {
+    ProgramFolder folder;
+    ASSERT_EQ(mkfifo(folder.File("pois.csv").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_THROW(ReadTextLines(folder.File("pois.csv")), StationError) << "and no wait for a writer";
+
+    folder.Write("old.csv", "kept\r\n");
+    {
+        const FileSizeLimit full(3);
+        EXPECT_THROW(WriteTextFile(folder.File("old.csv"), "a longer text than fits\r\n"), StationError);
+    }
+    EXPECT_EQ(folder.Read("old.csv"), "kept\r\n");
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList({"old.csv"})) << "no partial file";
 }

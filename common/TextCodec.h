@@ -1,0 +1,25 @@
+#pragma once
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// The text files the station reads are UTF-8, the code page of this desktop. Files made on older systems hold Big5,
+// the code page of the station's own Chinese texts: a file that is not valid UTF-8 is read as Big5 rather than
+// stored with replacement characters. A UTF-8 byte-order mark at the start is no part of the text.
+
+// The bytes without a UTF-8 byte-order mark at their start.
+QByteArrayView WithoutByteOrderMark(QByteArrayView bytes);
+
+bool IsValidUtf8(QByteArrayView bytes);
+
+// The text of a whole file: UTF-8 when it is valid UTF-8, else Big5. The byte-order mark is dropped.
+QString DecodeText(QByteArrayView bytes);
+
+// Part of a file's bytes, decoded as the whole file is (big5 tells which).
+QString DecodePart(QByteArrayView bytes, bool big5);
+
+// At most maxBytes of bytes, never cutting a character of the given encoding in two.
+QByteArrayView CutWhole(QByteArrayView bytes, qsizetype maxBytes, bool big5);
+
+// Text for a file of the given encoding: Big5 where the file is Big5 and the text fits it, else UTF-8.
+QByteArray EncodeText(const QString& text, bool big5);

@@ -1,0 +1,19 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// Files the station reads or writes in one piece: settings, POI hand-back and exchange files, track exports.
+
+enum class FileKind { Missing, Regular, Other };
+
+// What is at path, links followed: nothing, a regular file, or something else (a folder, a FIFO, a device).
+FileKind KindOfFile(const QString& path);
+
+// The whole content of the regular file at path. Anything else is refused before it is read, so a FIFO or a device
+// put where a file is expected cannot hang the station. Throws StationError with the description.
+QByteArray ReadRegularFile(const QString& path);
+
+// Replaces the file at path with bytes: they go to a temporary file beside it, every write and the final flush are
+// checked, and only a file written whole is renamed over the old one. On failure (a full disk, a read-only folder)
+// the old file stays as it was, no partial file is left, and StationError says why.
+void ReplaceFile(const QString& path, const QByteArray& bytes);
