@@ -1,22 +1,27 @@
 #include "monitor/HandBackImport.h"
 
 #include <QRegularExpression>
+#include <cmath>
+
+#include "common/Blanks.h"
+#include "common/TextCodec.h"
 
 namespace {
+// "." whatever the locale. "nan" and "inf" convert too, but are no place on earth and no value the table takes.
 bool ReadDegrees(const QString& field, double& value) {
     bool ok = false;
-    value = field.trimmed().toDouble(&ok);  // "." whatever the locale
-    return ok;
+    value = field.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value);
 }
 }  // namespace
 
 QList<HandBackPoi> ParseHandBackFile(const QByteArray& text) {
     QList<HandBackPoi> pois;
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    for (const QString& line : QString::fromUtf8(text).split(lineEnd)) {
+    for (const QString& line : DecodeText(text).split(lineEnd)) {
         if (line.isEmpty()) continue;
         const QStringList fields = line.split(u',');
-        if (fields.size() < 3) continue;
+        if (fields.size() < 3 || TrimBlanks(fields[0]).isEmpty()) continue;
         HandBackPoi poi{fields[0]};
         if (!ReadDegrees(fields[1], poi.Lat) || !ReadDegrees(fields[2], poi.Lon)) continue;
         pois.append(poi);

@@ -1,24 +1,27 @@
 // The two ways POIs reach the map from outside the window: the POI editor, and the POIs the user marks on the map
 // page, imported every tick of MapTimer.
-#include <QFile>
-
 #include "common/DisplayTexts.h"
 #include "common/ErrorText.h"
 #include "common/Shared.h"
 #include "monitor/HandBackImport.h"
 #include "monitor/gui/frmTrack.h"
 #include "platform/HandBackFile.h"
+#include "platform/WholeFile.h"
 #include "platform/gui/MessageBox.h"
 #include "poidb/clsDBLib.h"
 #include "poieditor/gui/frmPOI.h"
 
 void frmTrack::MapTimer_Timer() {
     const QString path = HandBackFilePath(programFolder_);
-    QFile file(path);
-    if (!file.exists()) return;
-    if (!file.open(QIODevice::ReadOnly)) return;  // the page may be writing it; the next tick tries again
-    const QList<HandBackPoi> pois = ParseHandBackFile(file.readAll());
-    file.close();
+    // Only a regular file is read: a FIFO or a device by that name would block the window at every tick.
+    if (KindOfFile(path) != FileKind::Regular) return;
+    QByteArray text;
+    try {
+        text = ReadRegularFile(path);
+    } catch (const StationError&) {
+        return;  // the page may be writing it; the next tick tries again
+    }
+    const QList<HandBackPoi> pois = ParseHandBackFile(text);
     try {
         for (const HandBackPoi& poi : pois) {
             bool notStored = true;

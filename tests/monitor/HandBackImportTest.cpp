@@ -15,6 +15,20 @@ TEST(HandBackImport, UsableLinesInFileOrderAndEveryOtherLineSkipped) {
     EXPECT_DOUBLE_EQ(pois[2].Lat, -33.9) << "a negative value is kept as it is";
 }
 
+TEST(HandBackImport, OnlyFiniteNumbersAndNamedLinesPass) {
+    const QList<HandBackPoi> pois = ParseHandBackFile(
+        "A,nan,120\r\nB,24,inf\r\nC,-inf,1\r\n,24,120\r\n  ,24,120\r\nGood,24.1,120.6\r\n");
+    ASSERT_EQ(pois.size(), 1);
+    EXPECT_EQ(pois[0].Name, "Good");
+}
+
+TEST(HandBackImport, AFileThatIsNotUtf8IsBig5) {
+    const QList<HandBackPoi> pois = ParseHandBackFile("\xA6\x61\xBC\xD0,24.1,120.6\r\n\xA5\x78\xA4\xA4,24.2,120.7\r\n");
+    ASSERT_EQ(pois.size(), 2);
+    EXPECT_EQ(pois[0].Name, QString::fromUtf8("地標"));
+    EXPECT_EQ(pois[1].Name, QString::fromUtf8("台中"));
+}
+
 TEST(HandBackImport, PointIsTheDecimalMarkInEveryLocale) {
     DefaultLocale german(QLocale::German, QLocale::Germany);
     const QList<HandBackPoi> pois = ParseHandBackFile("Harbour,24.15,120.65\r\n");

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCheckBox>
 #include <QFile>
@@ -93,4 +94,12 @@ TEST_F(Selection, PoisMarkedOnTheMapAreImportedOnceAndTheFileDeleted) {
 
     w->MapTimer_Timer();  // no file: nothing happens
     EXPECT_EQ(w->WBMaps->NavigateCount(), drawn + 1);
+}
+
+TEST_F(Selection, AFifoInPlaceOfTheHandBackFileIsSkippedWithoutWaiting) {
+    ASSERT_EQ(mkfifo(t.folder.File("poi.txt").toLocal8Bit().constData(), 0600), 0);
+    const int drawn = w->WBMaps->NavigateCount();
+    w->MapTimer_Timer();  // would wait for a writer for ever if the FIFO were opened as a file
+    EXPECT_EQ(w->WBMaps->NavigateCount(), drawn);
+    EXPECT_TRUE(t.boxes.calls.isEmpty());
 }
