@@ -8,37 +8,32 @@
 
 double LeadingNumber(QStringView text) {
     std::string number;
-    bool digits = false, point = false, exponent = false;
+    bool digits = false, point = false, wholeDigits = false;
     for (QChar c : text) {
         if (c == u' ' || c == u'\t' || c == u'\n') continue;
         const char ch = c.toLatin1();
         if (ch >= '0' && ch <= '9') {
             digits = true;
-        } else if ((ch == '+' || ch == '-') && (number.empty() || number.back() == 'E')) {
-        } else if (ch == '.' && !point && !exponent) {
+            if (!point && ch != '0') wholeDigits = true;
+        } else if ((ch == '+' || ch == '-') && number.empty()) {
+        } else if (ch == '.' && !point) {
             point = true;
-        } else if ((ch == 'e' || ch == 'E') && digits && !exponent) {
-            exponent = true;
-            number += 'E';
-            continue;
         } else {
-            break;
+            break;  // no exponent: "1e3" is the number 1 followed by other text
         }
         number += ch;
     }
-    // A dangling exponent ("12E", "12E-") stops before the letter.
-    while (!number.empty() && (number.back() == 'E' || number.back() == '+' || number.back() == '-')) {
-        if (number.back() == 'E') {
-            number.pop_back();
-            break;
-        }
-        number.pop_back();
-    }
     if (!digits) return 0;
+    const bool negative = number[0] == '-';
     // from_chars reads "." whatever the C library's locale is (the desktop may have set a "," one).
     double value = 0;
     const char* first = number.data() + (number[0] == '+' ? 1 : 0);
-    std::from_chars(first, number.data() + number.size(), value);
+    if (std::from_chars(first, number.data() + number.size(), value).ec == std::errc::result_out_of_range) {
+        // More digits than a double holds: beyond its range the number is infinite, and the callers that need a
+        // finite one report the overflow; below it, the number is 0.
+        value = wholeDigits ? HUGE_VAL : 0.0;
+        if (negative) value = -value;
+    }
     return value;
 }
 

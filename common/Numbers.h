@@ -7,7 +7,8 @@
 
 // The number at the start of a text: blanks, tabs and line feeds anywhere are ignored, an optional sign and digits
 // with "." as the decimal point whatever the locale are taken, reading stops at the first character that cannot
-// continue the number; a text without a leading number (the empty text too) gives 0.
+// continue the number; a text without a leading number (the empty text too) gives 0. There is no exponent. A number
+// too large for a double gives infinity with its sign, one too small for it 0.
 double LeadingNumber(QStringView text);
 
 // Rounds to the given number of decimals, a value exactly halfway going to the even neighbour.

@@ -10,9 +10,16 @@ TEST(LeadingNumber, ReadsSignDigitsAndPointSkippingBlanksUpToTheFirstBadCharacte
     const std::pair<const char16_t*, double> cases[] = {
         {u" 1 2.5\t3", 12.53}, {u"\n- 4.5", -4.5}, {u"+7", 7},   {u"-.5", -0.5}, {u"3.14.15", 3.14}, {u"1,5", 1},
         {u"12-3", 12},         {u"12E", 12},       {u"1\r2", 1}, {u"", 0},       {u"-", 0},          {u".", 0},
-        {u"+-5", 0},           {u"abc12", 0}};
+        {u"+-5", 0},           {u"abc12", 0},      {u"1e3", 1},  {u"1e309", 1},  {u"2.5E-3", 2.5},   {u"1 e 4", 1}};
     for (const auto& [text, expected] : cases)
         EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << QString::fromUtf16(text).toStdString();
+}
+
+TEST(LeadingNumber, DigitsBeyondADoubleAreInfiniteNotZero) {
+    EXPECT_EQ(LeadingNumber(QString(400, u'9')), HUGE_VAL);
+    EXPECT_EQ(LeadingNumber("-" + QString(400, u'9') + ".5"), -HUGE_VAL);
+    EXPECT_EQ(LeadingNumber("0." + QString(400, u'0') + "1"), 0);
+    EXPECT_DOUBLE_EQ(LeadingNumber("1." + QString(400, u'0')), 1) << "many decimals are no overflow";
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourAndDecimalHalvesCountThoughStoredAHairOff) {

@@ -26,6 +26,8 @@ TEST(ConvertDegreeEntry, MinutesAndDegreesMustBeNumbers) {
         }
     }
     EXPECT_THROW(ConvertDegreeEntry("1e308", "0", "0"), OverflowError);
+    EXPECT_THROW(ConvertDegreeEntry("0", "0", QString(400, u'9')), OverflowError) << "seconds beyond a double";
+    EXPECT_DOUBLE_EQ(ConvertDegreeEntry("24", "6", "1e3"), 24.100278) << "no exponent: 1 second";
 }
 
 TEST(ConvertDegreeEntry, ReadsMinutesAndDegreesInTheRegionalNotation) {
