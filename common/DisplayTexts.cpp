@@ -57,11 +57,12 @@ QString ConvertTimestamp(const QString& text, int16_t mode) {
     const QDate d = sum.date();
     const QTime t = sum.time();
     if (mode != 1) return QLocale().toString(sum, QLocale::ShortFormat);
-    // Digits stay ASCII whatever the locale: the export file is read by other programs.
-    return (TwoDigits(d.day()) + "-" + QLocale().monthName(d.month(), QLocale::ShortFormat) + "-" +
-            TwoDigits(d.year() % 100) + " " + TwoDigits(t.hour()) + ":" + TwoDigits(t.minute()) + ":" +
-            TwoDigits(t.second()))
-        .toUpper();
+    // English months and ASCII digits whatever the locale: the track export is read by another program, and a
+    // longer month name ("FÉVR.") would push the time out of its 18 columns.
+    static const char* const Months[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                         "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    return TwoDigits(d.day()) + "-" + QLatin1String(Months[d.month() - 1]) + "-" + TwoDigits(d.year() % 100) + " " +
+           TwoDigits(t.hour()) + ":" + TwoDigits(t.minute()) + ":" + TwoDigits(t.second());
 }
 
 QString FormatDegrees(const QString& prefix, double value) {

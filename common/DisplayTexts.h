@@ -11,8 +11,8 @@
 // position.
 QString FormatTimestamp(const QDateTime& value);
 
-// A time stamp text read back by position and written for the track export: mode 1 gives "dd-MMM-yy hh:mm:ss" in
-// upper case with the regional abbreviated month name, any other mode the regional short date-and-time form.
+// A time stamp text read back by position and written for the track export: mode 1 gives "dd-MMM-yy hh:mm:ss" with
+// the English month JAN to DEC in any locale, any other mode the regional short date-and-time form.
 // "" for an empty text or one that gives no date.
 QString ConvertTimestamp(const QString& text, int16_t mode);
 

@@ -1,12 +1,12 @@
 #include "monitor/TrackExport.h"
 
-#include <QFile>
 #include <charconv>
 #include <cmath>
 #include <string>
 
 #include "common/DecimalPattern.h"
 #include "common/DisplayTexts.h"
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -54,11 +54,5 @@ QByteArray TrackExportText(const SpareList<TrackRecord>& list, int16_t formatInd
 }
 
 void WriteTrackExport(const QString& fileName, const SpareList<TrackRecord>& list, int16_t formatIndex) {
-    const QByteArray text = TrackExportText(list, formatIndex);
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw TrackExportError(QStringLiteral("Cannot create %1: %2").arg(fileName, file.errorString()));
-    if (file.write(text) != text.size() || !file.flush())
-        throw TrackExportError(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
-    file.close();
+    ReplaceFile(fileName, TrackExportText(list, formatIndex));
 }

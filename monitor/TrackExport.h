@@ -19,13 +19,8 @@
 //   T  +24.1234500 +120.6789000 18-FEB-09 10:15:30 -9999
 // Any other format index gives an empty file.
 
-class TrackExportError : public StationError {
-public:
-    using StationError::StationError;
-};
-
 QByteArray TrackExportText(const SpareList<TrackRecord>& list, int16_t formatIndex);
 
-// Creates or truncates fileName and writes the list to it. Throws TrackExportError with the reason when the file
-// cannot be created or written; what was written stays.
+// Creates or replaces fileName with the list. Throws StationError with the reason when the file cannot be written
+// whole; an earlier file of that name then stays as it was, and no partial file is left.
 void WriteTrackExport(const QString& fileName, const SpareList<TrackRecord>& list, int16_t formatIndex);

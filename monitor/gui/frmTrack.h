@@ -77,7 +77,8 @@ public:
     void cmdExport_Click();
     QString ShowFileDialog(const QString& Filter, int16_t& FilterIndex, const QString& DialogTitle,
                            const QString& FileName);
-    void ExportTrackFile(const QString& FileName, int16_t FormatIndex);
+    // True when the file was written; a failure has been shown then.
+    bool ExportTrackFile(const QString& FileName, int16_t FormatIndex);
 
     QString ProgramFolder() const { return programFolder_; }
 
@@ -165,9 +166,8 @@ private:
     void CreateRecordsFrame();
     void CreateTimersAndServices();
     void ConnectHandlers();
-    void EndProgramAtOnce();
 
     QString programFolder_;
     QString poiMarkerLines_;  // the POI lines of the marker file, made anew whenever PoiList is
-    bool unloaded_ = false;   // also set when the program ends at once; loops that serve messages then end
+    bool unloaded_ = false;   // set by the unload step; loops that serve messages then end
 };

@@ -1,7 +1,8 @@
 // The track export: the listed positions written for an outside navigation program, then opened in the desktop's
-// text editor. The last chosen path is remembered.
+// text editor. The path of the last export written is remembered.
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QUrl>
 
 #include "common/ErrorText.h"
@@ -17,9 +18,8 @@ void frmTrack::cmdExport_Click() {
     const QString chosen =
         ShowFileDialog("PaPaGO! (*.txt)|*.txt|MapSource 6.5 (*.trk)|*.trk", index, "ExportFile", name);
     if (chosen.isEmpty()) return;
-    ExportTrackFile(chosen, index);
-    if (unloaded_) return;  // the export failed and the program is ending: the remembered path stays as it was
-    WriteSetting(programFolder_, "Export", "FileName", chosen);
+    // A failed export keeps the remembered path of the last one that was written.
+    if (ExportTrackFile(chosen, index)) WriteSetting(programFolder_, "Export", "FileName", chosen);
 }
 
 QString frmTrack::ShowFileDialog(const QString& Filter, int16_t& FilterIndex, const QString& DialogTitle,
@@ -34,27 +34,23 @@ QString frmTrack::ShowFileDialog(const QString& Filter, int16_t& FilterIndex, co
     return chosen;
 }
 
-void frmTrack::ExportTrackFile(const QString& FileName, int16_t FormatIndex) {
+bool frmTrack::ExportTrackFile(const QString& FileName, int16_t FormatIndex) {
+    // A failed export is reported and the station goes on: ending it here would stop the live log as well.
     setCursor(Qt::WaitCursor);
     try {
         WriteTrackExport(FileName, TrackList, FormatIndex);
-        unsetCursor();
-        const bool opened =
-            OpenInTextEditor ? OpenInTextEditor(FileName) : QDesktopServices::openUrl(QUrl::fromLocalFile(FileName));
-        if (!opened) throw StationError(QString("Cannot open %1 in the text editor.").arg(FileName));
     } catch (const std::exception& e) {
         unsetCursor();
         MessageBox::ShowError(DescriptionOf(e));
-        EndProgramAtOnce();
+        return false;
     }
-}
-
-void frmTrack::EndProgramAtOnce() {
-    // Without the unload steps: the window's position is not saved. Loops that serve messages end too.
-    unloaded_ = true;
-    if (EndProgram) {
-        EndProgram();
-    } else {
-        QCoreApplication::exit(0);
-    }
+    unsetCursor();
+    // The file is written whatever the desktop offers to show it; without an editor the user is told where it is.
+    const bool opened =
+        OpenInTextEditor ? OpenInTextEditor(FileName) : QDesktopServices::openUrl(QUrl::fromLocalFile(FileName));
+    if (!opened)
+        MessageBox::Show(QString("The track was exported to %1. No text editor could be started to show it.")
+                             .arg(QDir::toNativeSeparators(FileName)),
+                         MessageBox::Information);
+    return true;
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+
+#include "FileSizeLimit.h"
 #include "TrackWindow.h"
 #include "common/Settings.h"
 #include "monitor/TrackExport.h"
@@ -77,25 +80,40 @@ TEST_F(Export, TheChosenFilterPicksTheFormatAndThePathIsOfferedNextTime) {
     EXPECT_EQ(t.programEnds, 0);
 }
 
-TEST_F(Export, AFileThatCannotBeWrittenEndsTheProgramAfterItsMessage) {
+TEST_F(Export, AFailedExportIsReportedLeavesNoFileAndTheStationGoesOn) {
     Choose(t.folder.File("missing/trail.txt"), 1);
     w->cmdExport_Click();
     ASSERT_EQ(t.boxes.calls.size(), 1);
     EXPECT_EQ(t.boxes.calls[0].style & 0x70, int(MessageBox::Critical));
-    EXPECT_EQ(t.programEnds, 1);
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_EQ(ReadSetting(t.folder.Path(), "Export", "FileName"), "");
+
+    // A full disk: the earlier file of that name stays whole, and nothing half written is left beside it.
+    t.folder.Write("trail.txt", "earlier export");
+    Choose(t.folder.File("trail.txt"), 1);
+    {
+        const FileSizeLimit full(20);
+        w->cmdExport_Click();
+    }
+    EXPECT_EQ(t.boxes.calls.size(), 2);
+    EXPECT_EQ(t.folder.Read("trail.txt"), "earlier export");
+    EXPECT_EQ(QDir(t.folder.Path()).entryList({"trail*"}, QDir::Files), QStringList{"trail.txt"});
+    EXPECT_EQ(ReadSetting(t.folder.Path(), "Export", "FileName"), "");
+
+    EXPECT_EQ(t.programEnds, 0);
     w->close();
-    EXPECT_EQ(ReadSetting(t.folder.Path(), "Position", "Track"), "") << "no unload step saves the position";
     EXPECT_EQ(t.programEnds, 1);
+    EXPECT_NE(ReadSetting(t.folder.Path(), "Position", "Track"), "") << "the unload step saves the position";
 }
 
-TEST_F(Export, AnEditorThatCannotStartEndsTheProgramWithTheFileWritten) {
+TEST_F(Export, AnEditorThatCannotStartOnlySaysWhereTheFileIs) {
     editorStarts = false;
     Choose(t.folder.File("trail.txt"), 1);
     w->cmdExport_Click();
-    EXPECT_EQ(t.boxes.calls.size(), 1);
-    EXPECT_EQ(t.programEnds, 1);
+    ASSERT_EQ(t.boxes.calls.size(), 1);
+    EXPECT_EQ(t.boxes.calls[0].style & 0x70, int(MessageBox::Information));
+    EXPECT_TRUE(t.boxes.calls[0].text.contains(t.folder.File("trail.txt")));
+    EXPECT_EQ(t.programEnds, 0);
     EXPECT_EQ(t.folder.Read("trail.txt"), TrackExportText(w->TrackList, 1));
-    EXPECT_EQ(ReadSetting(t.folder.Path(), "Export", "FileName"), "");
+    EXPECT_EQ(ReadSetting(t.folder.Path(), "Export", "FileName"), t.folder.File("trail.txt"));
 }
