@@ -1,28 +1,19 @@
 #include "monitor/HistoryLog.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <charconv>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
-namespace {
-
-// The entry of folder named `name`, or one whose name differs only in letter case, or "" when there is none.
-// Folders copied from another system may carry "Export" or "history-2006-01.log".
-QString FindIgnoringCase(const QString& folder, const QString& name, QDir::Filters kind) {
-    const QString exact = folder + "/" + name;
-    if (QFileInfo::exists(exact)) return exact;
-    const QStringList entries = QDir(folder).entryList(kind | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) return folder + "/" + entry;
-    }
-    return {};
-}
-
-}  // namespace
+#include "platform/PathIgnoringCase.h"
 
 QString CoordinateText(double value) { return QString::number(value, 'f', QLocale::FloatingPointShortest); }
 
@@ -96,22 +87,41 @@ QString EnsureExportFolder(const QString& programFolder) {
 }
 
 void AppendHistoryRecord(const QString& programFolder, const TrackRecord& entry, const Clock& clock) {
-    const QByteArray record = HistoryRecord(entry);
+    QByteArray record = HistoryRecord(entry);
     const QString folder = EnsureExportFolder(programFolder);
     const QString name = HistoryFileName(clock());
     QString path = FindIgnoringCase(folder, name, QDir::Files);
     if (path.isEmpty()) path = folder + "/" + name;
 
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        throw HistoryLogError(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));
+    // Written through the descriptor, unbuffered: a record goes out in one write, and one that does not go out
+    // whole is cut back at once, so the file holds whole records only. Opened without waiting, so a FIFO by the
+    // log's name cannot block the intake.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC,
+                          0666);
+    if (fd < 0) throw HistoryLogError(QStringLiteral("Cannot open %1: %2").arg(path, qt_error_string(errno)));
+    const auto fail = [&](const QString& what, int error) {
+        ::close(fd);
+        throw HistoryLogError(QStringLiteral("%1 %2: %3").arg(what, path, qt_error_string(error)));
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) fail(QStringLiteral("Cannot open"), errno);
+    if (!S_ISREG(st.st_mode)) fail(QStringLiteral("Cannot write"), EINVAL);
+    const off_t before = st.st_size;
+    // Remains of a record that an earlier failure could not take back are ended first, so this record starts a
+    // line of its own instead of being glued to them.
+    char last = '\n';
+    if (before > 0 && ::pread(fd, &last, 1, before - 1) == 1 && last != '\n') record.prepend("\r\r\n");
+    ssize_t written;
+    do {
+        written = ::write(fd, record.constData(), size_t(record.size()));
+    } while (written < 0 && errno == EINTR);
+    if (written != record.size()) {
+        const int error = written < 0 ? errno : ENOSPC;
+        if (written > 0) {
+            // Should even the cut fail, the next record still starts on a line of its own.
+            [[maybe_unused]] const int cut = ::ftruncate(fd, before);
+        }
+        fail(QStringLiteral("Cannot write"), error);
     }
-    const qint64 before = file.size();
-    if (file.write(record) != record.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        // Take back a partial record, or the next one would be glued to its remains.
-        file.resize(before);
-        throw HistoryLogError(QStringLiteral("Cannot write %1: %2").arg(path, reason));
-    }
-    file.close();
+    ::close(fd);
 }

@@ -1,11 +1,14 @@
 // The position intake: each $GPRMC line updates the current fix; a changed position is logged, listed and drawn.
 #include <QDateTime>
+#include <QLabel>
 
 #include "common/DisplayTexts.h"
+#include "common/ErrorText.h"
 #include "monitor/GprmcIntake.h"
 #include "monitor/HistoryLog.h"
 #include "monitor/gui/frmTrack.h"
 #include "platform/gui/ListView.h"
+#include "platform/gui/StatusBar.h"
 
 void frmTrack::ProcessGPRMC(const QString& Sentence) {
     // Every step stands on its own: one that fails is skipped without a word and the next one runs.
@@ -24,9 +27,19 @@ void frmTrack::ProcessGPRMC(const QString& Sentence) {
     }
     const int n = TrackList.UBound();
     TrackList.Spare() = CurrentFix[0].ToTrack();
+    // A position that cannot be logged is still listed and drawn, but a table that looks logged while nothing is
+    // stored would mislead: the status bar names the log and the reason until a record is written again.
+    QLabel* logState = stbStatusBar->Panel(1);
     try {
         AppendHistoryRecord(programFolder_, TrackList[n]);
-    } catch (const std::exception&) {
+        if (!logState->text().isEmpty()) {
+            logState->clear();
+            logState->setToolTip({});
+        }
+    } catch (const std::exception& e) {
+        const QString text = "Not logged: " + DescriptionOf(e);
+        logState->setText(text);
+        logState->setToolTip(text);
     }
     AddTableRow(n);
     DateView->SelectRow(n);

@@ -2,6 +2,7 @@
 
 #include "common/ErrorText.h"
 #include "common/gui/FormPosition.h"
+#include "platform/PathIgnoringCase.h"
 #include "platform/gui/LoadPicture.h"
 #include "platform/gui/MessageBox.h"
 #include "printouts/ReportLayouts.h"
@@ -11,7 +12,9 @@ MapReport::MapReport(const QString& programFolder, QWidget* parent)
     DataReport_Initialize();
 }
 
-QString MapReport::PicturePath(const QString& programFolder) { return programFolder + "/image/map8.bmp"; }
+QString MapReport::PicturePath(const QString& programFolder) {
+    return PathIgnoringCase(programFolder, QStringLiteral("image/map8.bmp"));
+}
 
 void MapReport::DataReport_Initialize() {
     RestoreFormPosition(this, programFolder_, "Position", "MapReport", 0, 0);

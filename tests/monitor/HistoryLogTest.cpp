@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 
 #include "DefaultLocale.h"
+#include "FileSizeLimit.h"
 #include "ProgramFolder.h"
 #include "monitor/GprmcIntake.h"
 #include "monitor/HistoryLog.h"
@@ -110,4 +112,29 @@ TEST(HistoryLog, AFolderThatCannotBeMadeIsReportedAndWritesNothing) {
     ProgramFolder other;
     QDir().mkpath(other.File("export/History-2006-01.log"));
     EXPECT_THROW(AppendHistoryRecord(other.Path(), entry, FixedClock(At133740)), HistoryLogError);
+}
+
+TEST(HistoryLog, OnAFullDiskARecordIsWholeOrAbsentAndTheNextStartsItsOwnLine) {
+    ProgramFolder folder;
+    const TrackRecord entry = EntryFor(Example, At133740);
+    AppendHistoryRecord(folder.Path(), entry, FixedClock(At133740));
+    const QByteArray one = folder.Read("export/History-2006-01.log");
+    {
+        const FileSizeLimit full(one.size() + 20);  // room for 20 bytes of the next record
+        EXPECT_THROW(AppendHistoryRecord(folder.Path(), entry, FixedClock(At133740)), HistoryLogError);
+    }
+    EXPECT_EQ(folder.Read("export/History-2006-01.log"), one) << "the part that went out is cut back";
+
+    // Remains that could not be cut back (a crash mid-write): the next record is not glued onto them.
+    folder.Write("export/History-2006-01.log", one + "2006/01/10 13:3");
+    AppendHistoryRecord(folder.Path(), entry, FixedClock(At133740));
+    EXPECT_EQ(folder.Read("export/History-2006-01.log"), one + "2006/01/10 13:3\r\r\n" + one);
+}
+
+TEST(HistoryLog, AFifoByTheLogsNameIsRefusedWithoutWaiting) {
+    ProgramFolder folder;
+    QDir().mkpath(folder.File("export"));
+    ASSERT_EQ(mkfifo(folder.File("export/History-2006-01.log").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_THROW(AppendHistoryRecord(folder.Path(), EntryFor(Example, At133740), FixedClock(At133740)),
+                 HistoryLogError);
 }

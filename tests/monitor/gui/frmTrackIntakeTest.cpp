@@ -7,8 +7,10 @@
 
 #include "TrackWindow.h"
 #include "common/DisplayTexts.h"
+#include "monitor/HistoryLog.h"
 #include "monitor/gui/MapBrowser.h"
 #include "platform/gui/ListView.h"
+#include "platform/gui/StatusBar.h"
 #include "poidb/clsDBLib.h"
 
 namespace {
@@ -74,6 +76,25 @@ TEST_F(WindowIntake, AVoidSentenceLogsTheLostPositionOnceAndHidesTheSpeed) {
     w->ProcessGPRMC("$GPRMC,053740.000,V*06");  // fields missing: time and status only
     EXPECT_EQ(w->CurrentFix[0].Status, "V*06");
     EXPECT_EQ(w->TrackList.UBound(), 2);
+}
+
+TEST_F(WindowIntake, APositionThatCannotBeLoggedIsListedAndTheStatusBarSaysSoUntilLoggingWorksAgain) {
+    // A folder where the month's log should be: nothing can be written there.
+    const QString log = "export/" + HistoryFileName(QDateTime::currentDateTime());
+    ASSERT_TRUE(QDir().mkpath(t.folder.File(log)));
+    w->ProcessGPRMC(Example);
+    EXPECT_EQ(w->DateView->RowCount(), 1) << "the intake goes on";
+    EXPECT_EQ(w->WBMaps->NavigateCount(), 1);
+    const QString shown = w->stbStatusBar->Panel(1)->text();
+    EXPECT_TRUE(shown.startsWith("Not logged: ")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(HistoryFileName(QDateTime::currentDateTime()))) << shown.toStdString();
+    EXPECT_TRUE(t.boxes.calls.isEmpty()) << "no box interrupts the live view";
+
+    QDir(t.folder.File(log)).removeRecursively();
+    w->ProcessGPRMC("$GPRMC,053741.000,A,2503.6400,N,12136.0098,E,2.69,79.65,100106,,,A*52");
+    EXPECT_EQ(w->DateView->RowCount(), 2);
+    EXPECT_EQ(w->stbStatusBar->Panel(1)->text(), "");
+    EXPECT_EQ(History().count('\n'), 1);
 }
 
 TEST_F(WindowIntake, MapFilesCarrySignedCoordinatesTheVehicleAndEveryPoi) {

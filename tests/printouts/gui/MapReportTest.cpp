@@ -65,6 +65,19 @@ TEST(MapReport, ShowsTheMapPictureOfTheProgramFolder) {
     CloseReport(report);
 }
 
+TEST(MapReport, ThePictureIsFoundWhateverTheLetterCaseOfItsName) {
+    ProgramFolder folder;
+    MessageBoxRecorder boxes;
+    QImage map(71, 45, QImage::Format_RGB32);
+    map.fill(Qt::darkGreen);
+    folder.Write("Image/MAP8.BMP", {});
+    ASSERT_TRUE(map.save(folder.File("Image/MAP8.BMP"), "BMP"));
+    auto* report = new MapReport(folder.Path());
+    EXPECT_EQ(Picture(report).size(), QSize(71, 45));
+    EXPECT_TRUE(boxes.calls.isEmpty());
+    CloseReport(report);
+}
+
 TEST(MapReport, AMissingOrBrokenPictureIsReportedAndTheReportOpensWithoutIt) {
     ProgramFolder folder;
     MessageBoxRecorder boxes;
