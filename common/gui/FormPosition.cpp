@@ -1,6 +1,8 @@
 #include "common/gui/FormPosition.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 #include <charconv>
@@ -20,11 +22,36 @@ QString PlainNumber(double value) {
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
+// Below this a window shows next to nothing, and one never shown keeps the program's single-instance lock while
+// the user cannot reach it.
+constexpr int UsableWidth = 160;
+constexpr int UsableHeight = 120;
+// So much of a window must lie on some screen for the user to get hold of it.
+constexpr int ReachableEdge = 40;
+
+bool Reachable(const QRect& bounds) {
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect seen = bounds & screen->availableGeometry();
+        if (seen.width() >= std::min(ReachableEdge, bounds.width()) &&
+            seen.height() >= std::min(ReachableEdge, bounds.height()))
+            return true;
+    }
+    return false;
+}
+
 // Moves by the window's own x()/y(), the frame's corner for a top-level window, so that a restored window stands
-// where it was saved rather than a frame's width lower and to the right.
+// where it was saved rather than a frame's width lower and to the right. Bounds that would leave the window too
+// small to use, or off every screen (a value from another desktop, or damaged), give way to its design size,
+// centred, as when nothing is stored.
 void MoveTo(QWidget* frm, double left, double top, double width, double height) {
-    frm->move(Twips::ToPixels(left), Twips::ToPixels(top));
-    frm->resize(std::max(0, Twips::ToPixels(width)), std::max(0, Twips::ToPixels(height)));
+    const QRect bounds(Twips::ToPixels(left), Twips::ToPixels(top), Twips::ToPixels(width),
+                       Twips::ToPixels(height));
+    if (bounds.width() >= UsableWidth && bounds.height() >= UsableHeight && Reachable(bounds)) {
+        frm->move(bounds.topLeft());
+        frm->resize(bounds.size());
+    } else if (const QScreen* screen = frm->screen()) {
+        frm->move(screen->availableGeometry().center() - frm->rect().center());
+    }
 }
 
 // The five comma-ended numbers of a stored value. A field with no comma after it cannot be taken and stays 0, and

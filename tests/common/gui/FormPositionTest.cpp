@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QWidget>
 
 #include "ProgramFolder.h"
@@ -48,10 +50,25 @@ TEST_F(FormPosition, StoredStateAndBoundsAreRestored) {
     EXPECT_TRUE(maximized->isMaximized());
     EXPECT_EQ(maximized->geometry(), kStart) << "stored bounds do not move a maximized window";
 
-    Store("0,1200,900,12000,9000");
-    EXPECT_EQ(Restored()->geometry(), Pixels(1200, 900, 12000, 0)) << "no comma after the height: height 0";
     Store(" 0 , 1 200 ,900.4x,12000,9000,");
     EXPECT_EQ(Restored()->geometry(), Pixels(1200, 900.4, 12000, 9000)) << "fields read by the leading-number parse";
+}
+
+TEST_F(FormPosition, BoundsThatWouldLoseTheWindowGiveItsDesignSizeCentred) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QRect centred(QPoint(), kStart.size());
+    centred.moveCenter(screen.center());
+    for (const char* value : {"0,1200,900,12000,9000",  // no comma after the height: height 0
+                              "garbage", "0,1200,900,-12000,9000,", "0,1200,900,12000,-1,", "0,1200,900,30,20,",
+                              "0,-90000,-90000,12000,9000,", "0,900000,900,12000,9000,"}) {
+        Store(value);
+        const auto frm = Restored();
+        EXPECT_EQ(frm->size(), kStart.size()) << value;
+        EXPECT_EQ(frm->geometry().center(), centred.center()) << value;
+    }
+    // Partly off the screen is where the user put it.
+    Store("0,-3000,-1500,12000,9000,");
+    EXPECT_EQ(Restored()->geometry(), Pixels(-3000, -1500, 12000, 9000));
 }
 
 TEST_F(FormPosition, SavedBoundsRestoreTheSameWindow) {
