@@ -26,12 +26,14 @@ SqlCipherDatabase::SqlCipherDatabase(const QString& path, const QByteArray& key,
         throw StationError(message);
     }
     if (mode == CreateNew) return;
-    // The key is only tried when the first page is read: read it now so a wrong password fails at opening.
+    // The key is only tried when the first page is read: read it now so a wrong password fails at opening. An
+    // encrypted file tells a wrong key from damage no better than that the first page does not decrypt.
     const int probe = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (probe != SQLITE_OK) {
         const QString message =
             probe == SQLITE_NOTADB
-                ? QStringLiteral("Not a valid password: the database file '%1' cannot be opened with it.").arg(path)
+                ? QStringLiteral("The database file '%1' cannot be opened: it is damaged, or the password is wrong.")
+                      .arg(path)
                 : ErrorMessage();
         Close();
         throw StationError(message);

@@ -3,6 +3,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+QStringList FileDialog::NameFilters(const QString& filter) {
+    // "Name|*.ext|Name|*.ext" becomes Qt's "Name (*.ext)" list. A name that shows its pattern already, as
+    // "PaPaGO! (*.txt)" does, is taken as it is rather than given the pattern twice.
+    const QStringList parts = filter.split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString shown = "(" + parts[i + 1] + ")";
+        filters.append(parts[i].trimmed().endsWith(shown) ? parts[i] : parts[i] + " " + shown);
+    }
+    return filters;
+}
+
 FileDialog::FileDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
 
 QString FileDialog::ShowSave() { return Show(true); }
@@ -13,10 +25,7 @@ QString FileDialog::Show(bool save) {
     if (ScriptedAnswer) {
         chosen = ScriptedAnswer(*this);
     } else {
-        // "Name|*.ext|Name|*.ext" becomes Qt's "Name (*.ext);;Name (*.ext)".
-        const QStringList parts = Filter.split('|');
-        QStringList filters;
-        for (int i = 0; i + 1 < parts.size(); i += 2) filters.append(parts[i] + " (" + parts[i + 1] + ")");
+        const QStringList filters = NameFilters(Filter);
         QFileDialog dialog(owner_, DialogTitle, FileName);
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -24,6 +25,9 @@ public:
     // Test seam: while set, the dialog is not shown; the answer gives the chosen path ("" to cancel) and may set
     // the filter index.
     static inline std::function<QString(FileDialog&)> ScriptedAnswer;
+
+    // The type list the dialog shows for a filter text: "Name (*.ext)" a line.
+    static QStringList NameFilters(const QString& filter);
 
 private:
     QString Show(bool save);

@@ -31,7 +31,8 @@ struct SerialSettings {
 class SerialPortControl : public QObject {
     Q_OBJECT
 public:
-    static constexpr int MaxPort = 255;
+    // The station's port list offers COM1 to COM15, and a refused number names that range.
+    static constexpr int MaxPort = 15;
 
     explicit SerialPortControl(const QString& programFolder, QObject* parent = nullptr);
     ~SerialPortControl() override;

@@ -60,11 +60,17 @@ TEST_F(AdoConnectionTest, MissingFileIsAnErrorNamingItAndIsNeverCreated) {
     EXPECT_EQ(cnn.State(), 0);
 }
 
-TEST_F(AdoConnectionTest, WrongOrMissingPasswordIsRefused) {
+TEST_F(AdoConnectionTest, AWrongPasswordOrADamagedFileIsRefusedNamingBoth) {
+    const auto refused = [](const QString& error) { return error.endsWith("it is damaged, or the password is wrong."); };
     AdoConnection cnn;
-    EXPECT_TRUE(ErrorOf([&] { cnn.Open(Text("1234")); }).startsWith("Not a valid password")) << "wrong";
-    EXPECT_TRUE(ErrorOf([&] { cnn.Open(Text("")); }).startsWith("Not a valid password")) << "none";
+    EXPECT_TRUE(refused(ErrorOf([&] { cnn.Open(Text("1234")); }))) << "wrong";
+    EXPECT_TRUE(refused(ErrorOf([&] { cnn.Open(Text("")); }))) << "none";
     EXPECT_EQ(cnn.State(), 0);
+
+    QByteArray bytes = folder.Read("database/POI.mdb");
+    bytes.replace(0, 64, QByteArray(64, 'x'));  // the first page overwritten
+    folder.Write("database/POI.mdb", bytes);
+    EXPECT_TRUE(refused(ErrorOf([&] { cnn.Open(Text()); }))) << "damaged";
 }
 
 TEST_F(AdoConnectionTest, SelectsGiveRowsWithNoValueApartFromEmptyText) {
