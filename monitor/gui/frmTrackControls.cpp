@@ -153,6 +153,9 @@ void frmTrack::CreateRecordsFrame() {
     sldInterval->setTickPosition(QSlider::TicksBelow);
     lblOne = MakeLabel(fraPlay, "1", 285, 1260, 90, 180);
     lblTen = MakeLabel(fraPlay, "10", 2640, 1260, 180, 180);
+    // The scale's figures are a shade wider than their labels; centred, the overhang falls on the blank side
+    // bearings of the glyphs instead of cutting off the edge of the last figure.
+    for (QLabel* figure : {lblOne, lblTen}) figure->setAlignment(Qt::AlignCenter);
 
     cmdExport = Place(new QPushButton("Export Records", r), 150, 4200, 1110, 510);
     cmdPlay = Place(new QPushButton("Play", r), 1380, 4200, 1110, 510);
