@@ -12,12 +12,12 @@
 #include <QSlider>
 #include <QStyle>
 #include <QTimer>
-#include <QToolButton>
 
 #include "monitor/gui/MapBrowser.h"
 #include "monitor/gui/frmTrack.h"
 #include "platform/gui/FileDialog.h"
 #include "platform/gui/ListView.h"
+#include "platform/gui/PictureButton.h"
 #include "platform/gui/SerialPortControl.h"
 #include "platform/gui/StatusBar.h"
 #include "platform/gui/Twips.h"
@@ -137,10 +137,8 @@ void frmTrack::CreateRecordsFrame() {
     lblKm2 = MakeLabel(r, "km", 2880, 1800, 255, 225);
     Check1 = Place(new QCheckBox(QString::fromUtf8("全程航跡圖"), r), 360, 2160, 2775, 255, Arial(8.25));
     Check1->setEnabled(false);
-    // A graphical button: its picture above its caption.
-    cmdGET = Place(new QToolButton(r), 2760, 240, 975, 1335);
+    cmdGET = Place(new PictureButton(r), 2760, 240, 975, 1335);
     cmdGET->setText("Get Records");
-    cmdGET->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     cmdGET->setIcon(QApplication::style()->standardIcon(QStyle::SP_FileDialogContentsView));
     cmdGET->setIconSize(QSize(32, 32));
 
@@ -155,6 +153,9 @@ void frmTrack::CreateRecordsFrame() {
     sldInterval->setTickPosition(QSlider::TicksBelow);
     lblOne = MakeLabel(fraPlay, "1", 285, 1260, 90, 180);
     lblTen = MakeLabel(fraPlay, "10", 2640, 1260, 180, 180);
+    // The scale's figures are a shade wider than their labels; centred, the overhang falls on the blank side
+    // bearings of the glyphs instead of cutting off the edge of the last figure.
+    for (QLabel* figure : {lblOne, lblTen}) figure->setAlignment(Qt::AlignCenter);
 
     cmdExport = Place(new QPushButton("Export Records", r), 150, 4200, 1110, 510);
     cmdPlay = Place(new QPushButton("Play", r), 1380, 4200, 1110, 510);

@@ -9,6 +9,8 @@
 #include <QTimer>
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
+    // A plain widget is see-through; a window too small for its layout puts the map and the table under the bar.
+    setAutoFillBackground(true);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(2);

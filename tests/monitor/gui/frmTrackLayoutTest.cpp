@@ -115,3 +115,21 @@ TEST(frmTrackLayout, DesignSizeShowsEveryControlWhereTheDesignPutsIt) {
     EXPECT_EQ(shot.width(), Twips::ToPixels(11835));
     EXPECT_EQ(shot.height(), Twips::ToPixels(8955));
 }
+
+TEST(frmTrackLayout, ALowWindowsStatusBarHidesTheTableUnderIt) {
+    TrackWindow t;
+    ASSERT_TRUE(t.Show());
+    frmTrack& w = *t.window;
+    QPalette marked = w.DateView->palette();
+    marked.setColor(QPalette::Base, Qt::red);
+    w.DateView->setPalette(marked);
+    ResizeInner(w, 6000, 4200);  // laid out at the minimum height, the table reaches past the bottom edge
+    const QRect bar = w.stbStatusBar->geometry();
+    ASSERT_TRUE(w.DateView->geometry().intersects(bar));
+
+    const QImage shot = w.grab(bar).toImage();
+    int seeThrough = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) seeThrough += shot.pixelColor(x, y) == QColor(Qt::red);
+    EXPECT_EQ(seeThrough, 0) << "pixels of the table show through the status bar";
+}

@@ -24,7 +24,7 @@ struct frmChoiceAnswers : testing::Test {
 
 TEST_F(frmChoiceAnswers, TakesItsWordsFromTheLanguageFileAndStartsWithNothingChosen) {
     EXPECT_EQ(dialog.windowTitle(), "Print");
-    EXPECT_EQ(dialog.Option1->text(), "This vehicle");
+    EXPECT_EQ(dialog.Option1->text(), "Vehicle:");
     EXPECT_EQ(dialog.Option2->text(), "All vehicles");
     EXPECT_EQ(dialog.cmdOK->text(), "OK");
     EXPECT_EQ(dialog.cmdCancel->text(), "Cancel");
