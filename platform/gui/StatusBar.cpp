@@ -19,6 +19,9 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
         auto* panel = new QLabel(keys[i], this);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(i >= 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        // The text panels share the room by their stretch: a long message cuts itself short rather than pushing
+        // the other panels aside.
+        if (i < 3) panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         layout->addWidget(panel, i < 3 ? 2 : 0);
         panels_.append(panel);
     }
