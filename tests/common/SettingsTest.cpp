@@ -32,6 +32,10 @@ TEST(Settings, LongValuesAreCutTo255BytesNeverInsideACharacter) {
     ProgramFolder folder;
     WriteSetting(folder.Path(), "Export", "FileName", QString(300, 'a'));
     EXPECT_EQ(ReadSetting(folder.Path(), "Export", "FileName"), QString(255, 'a'));
+    WriteSetting(folder.Path(), "Export", "FileName", QString(256, 'c'));
+    EXPECT_EQ(ReadSetting(folder.Path(), "Export", "FileName"), QString(255, 'c')) << "one byte over is cut too";
+    WriteSetting(folder.Path(), "Export", "FileName", QString(255, 'd'));
+    EXPECT_EQ(ReadSetting(folder.Path(), "Export", "FileName"), QString(255, 'd'));
     // 254 ASCII bytes, then a two-byte character that would straddle the cut: it is left out whole.
     WriteSetting(folder.Path(), "Export", "FileName", QString(254, 'b') + QString::fromUtf8("é") + "c");
     EXPECT_EQ(ReadSetting(folder.Path(), "Export", "FileName"), QString(254, 'b'));

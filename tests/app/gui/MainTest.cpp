@@ -1,9 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QPointer>
 #include <QProcess>
+#include <QTimer>
 
+#include "MessageBoxRecorder.h"
 #include "ProgramFolder.h"
+#include "app/gui/frmLogo.h"
+#include "app/gui/modMain.h"
+#include "common/Settings.h"
+#include "monitor/gui/MapBrowser.h"
+#include "monitor/gui/frmTrack.h"
 #include "platform/Application.h"
 
 namespace {
@@ -31,6 +41,53 @@ TEST(Main, ASecondStartEndsAtOnceWhileTheFirstRuns) {
 
     first.kill();
     first.waitForFinished(5000);
+}
+
+// Main as the station runs it, watched from its own event loops: the splash comes over the shown main window and
+// leaves on its own; closing the main window then ends the program.
+TEST(Main, TheSplashShowsTheTitleModalOverTheMainWindowUntilItsTwoSecondTimer) {
+    ProgramFolder folder(ProgramFolder::Station);
+    MessageBoxRecorder boxes;
+    MapBrowser::StartEngine = false;
+    QPointer<frmLogo> splash;
+    bool overShownWindow = false, modal = false, timedOut = false;
+    QString label;
+    int interval = 0;
+    int ticks = 0, ticksGone = 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget* w : windows) {
+            auto* logo = qobject_cast<frmLogo*>(w);
+            if (!splash && logo && logo->isVisible()) {
+                splash = logo;
+                const auto* track = qobject_cast<frmTrack*>(logo->parentWidget());
+                overShownWindow = track && track->isVisible();
+                modal = QApplication::activeModalWidget() == logo;
+                label = logo->labLogo->text();
+                interval = logo->Timer1->isActive() ? logo->Timer1->interval() : 0;
+            }
+        }
+        timedOut = ++ticks > 1000;
+        if (timedOut) {  // a splash that never shows or never leaves: end every loop without hanging the run
+            for (QWidget* w : windows) w->close();
+            QCoreApplication::exit(1);
+        } else if (splash && !splash->isVisible() && ++ticksGone == 2) {
+            // A tick after the splash went, so the close lands in the main loop and not in the splash's own.
+            watch.stop();
+            for (QWidget* w : windows)
+                if (qobject_cast<frmTrack*>(w)) w->close();
+        }
+    });
+    watch.start(10);
+
+    Main(folder.Path());
+    ASSERT_FALSE(timedOut) << "the splash never showed, or never left";
+    EXPECT_TRUE(overShownWindow) << "the main window is loaded and shown first";
+    EXPECT_TRUE(modal) << "the main window takes no input while the splash is up";
+    EXPECT_EQ(label, Application::ProgramTitle(GetLanguageText(folder.Path(), "Track", "0001")));
+    EXPECT_EQ(interval, 2000) << "its timer runs from its load";
+    EXPECT_TRUE(boxes.calls.isEmpty());
 }
 
 TEST(Main, InstanceLockIsHeldOncePerProgramFolder) {
