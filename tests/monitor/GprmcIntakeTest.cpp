@@ -50,6 +50,15 @@ TEST(GprmcIntake, APositionChangeBelowTheFourthMinuteDecimalIsNoChange) {
         ApplyGprmc(fix, "$GPRMC,2,A,4134.49799999,N,09345.12349999,W,0.1,0.0,180320,,,D*00", At133740).PositionChanged);
 }
 
+TEST(GprmcIntake, AMoveInEitherCoordinateAloneIsAChange) {
+    FixRecord fix;
+    ApplyGprmc(fix, "$GPRMC,1,A,4134.4982,N,09345.0335,W,3.2,92.3,180320,,,D*00", At133740);
+    EXPECT_TRUE(
+        ApplyGprmc(fix, "$GPRMC,2,A,4134.4982,N,09345.0395,W,3.0,89.3,180320,,,D*00", At133740).PositionChanged);
+    EXPECT_TRUE(
+        ApplyGprmc(fix, "$GPRMC,3,A,4134.5042,N,09345.0395,W,3.0,89.3,180320,,,D*00", At133740).PositionChanged);
+}
+
 TEST(GprmcIntake, SouthernAndWesternPositionsAreHeldUnsignedWithTheirLetters) {
     FixRecord fix;
     ApplyGprmc(fix, "$GPRMC,095255.810,A,2712.6012,S,15303.1420,E,0.00,,080407,,,A*7B", At133740);

@@ -168,6 +168,24 @@ TEST_F(LiveTracking, SouthernFixesAVoidRunAndOtherSentencesFromARealReceiver) {
     EXPECT_TRUE(sawVoid);
 }
 
+// A surveying receiver at 10 Hz: most of its moves are in longitude alone, and each one is a new position.
+TEST_F(LiveTracking, AMoveInLongitudeAloneIsLoggedListedAndDrawn) {
+    const QByteArray stream = CaptureStream("nmea-rtk.log");
+    const QList<Expected> expected = ChangedPositions(stream);
+    ASSERT_EQ(expected.size(), 8);
+    Send(stream);
+    frmTrack& w = *t.window;
+    ServeEventsUntil([&] { return w.TrackList.UBound() >= expected.size(); });
+    ServeEventsUntil([] { return false; }, 300);
+    ASSERT_EQ(w.TrackList.UBound(), expected.size());
+    EXPECT_EQ(w.DateView->RowCount(), expected.size());
+    EXPECT_EQ(HistoryRecords(t.folder).size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) EXPECT_DOUBLE_EQ(w.TrackList[i].Lon, expected[i].lon) << i;
+    EXPECT_TRUE(t.folder.Read("carimage/markers.txt")
+                    .startsWith(QByteArray::number(expected.last().lat, 'g', 15) + "|-" +
+                                QByteArray::number(expected.last().lon, 'g', 15) + "|"));
+}
+
 TEST_F(LiveTracking, DisconnectGivesTheControlsBackAndTheNextConnectStartsAfresh) {
     const QByteArray sentence = "$GPRMC,053740.000,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52\r\n";
     Send(sentence);
@@ -211,4 +229,26 @@ TEST_F(LiveTracking, NoiseNulsAndSplicedSentencesNeitherStopNorDesynchroniseTheS
     Send("\r\n$GPRMC,053740.000,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52\r\n");
     ASSERT_TRUE(ServeEventsUntil([&] { return w.TrackList.UBound() == listed + 1; }));
     EXPECT_DOUBLE_EQ(w.TrackList[listed].Lat, 25.06053);
+}
+
+// A connect the port refuses: the map frame shows, the refusal is reported, and nothing else changes; the port and
+// settings chosen are remembered only once a port has opened.
+TEST(Connect, ARefusedPortIsReportedAndNothingIsRemembered) {
+    TrackWindow t;
+    ASSERT_TRUE(t.Show());
+    frmTrack& w = *t.window;
+    QFile::link(t.folder.File("nowhere/pts"), t.folder.File("ports/COM3"));  // a receiver that has gone
+    w.cmdCommport->setCurrentIndex(2);
+    w.cmdSetting->setCurrentIndex(1);
+    w.cmdQuery_Click();
+    EXPECT_FALSE(w.MSComm1->PortOpen());
+    ASSERT_EQ(t.boxes.calls.size(), 1);
+    EXPECT_EQ(t.boxes.calls[0].style & 0x70, int(MessageBox::Critical));
+    EXPECT_TRUE(t.boxes.calls[0].text.contains("COM3")) << t.boxes.calls[0].text.toStdString();
+    EXPECT_FALSE(w.fraMap->isHidden());
+    EXPECT_EQ(w.cmdQuery->text(), GetLanguageText(t.folder.Path(), "Track", "0003"));
+    EXPECT_TRUE(w.cmdCommport->isEnabled());
+    EXPECT_TRUE(w.cmdGET->isEnabled());
+    EXPECT_EQ(ReadSetting(t.folder.Path(), "Settings", "CommPort"), "");
+    EXPECT_EQ(ReadSetting(t.folder.Path(), "Settings", "Setting"), "");
 }

@@ -78,6 +78,24 @@ TEST_F(WindowIntake, AVoidSentenceLogsTheLostPositionOnceAndHidesTheSpeed) {
     EXPECT_EQ(w->TrackList.UBound(), 2);
 }
 
+TEST_F(WindowIntake, ALatitudeOrLongitudeOfZeroIsNoPositionToDraw) {
+    w->ProcessGPRMC(Example);
+    const QByteArray markers = t.folder.Read("carimage/markers.txt");
+    const QByteArray page = t.folder.Read("carimage/map.htm");
+    const int drawn = w->WBMaps->NavigateCount();
+    for (const QString& half : {"$GPRMC,053741.000,A,,N,12136.1000,E,3.0,90.0,100106,,,A*00",
+                                "$GPRMC,053742.000,A,2503.7000,N,,E,3.0,90.0,100106,,,A*00"}) {
+        w->ProcessGPRMC(half);
+        EXPECT_TRUE(w->lblCaption->text().startsWith(" " + w->CurrentFix[0].Time)) << "the caption still moves on";
+        EXPECT_TRUE(w->lblSpeed->isHidden());
+        EXPECT_TRUE(w->imgZoomIn->isHidden());
+    }
+    EXPECT_EQ(w->TrackList.UBound(), 3) << "both are logged and listed";
+    EXPECT_EQ(t.folder.Read("carimage/markers.txt"), markers);
+    EXPECT_EQ(t.folder.Read("carimage/map.htm"), page);
+    EXPECT_EQ(w->WBMaps->NavigateCount(), drawn);
+}
+
 TEST_F(WindowIntake, APositionThatCannotBeLoggedIsListedAndTheStatusBarSaysSoUntilLoggingWorksAgain) {
     // A folder where the month's log should be: nothing can be written there.
     const QString log = "export/" + HistoryFileName(QDateTime::currentDateTime());

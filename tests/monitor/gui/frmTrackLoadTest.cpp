@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "PoiTableFill.h"
 #include "TrackWindow.h"
 #include "common/Settings.h"
 #include "monitor/gui/frmTrack.h"
@@ -143,6 +144,36 @@ TEST(frmTrackLoad, PoisOfTheTableAreListedInTableOrder) {
     EXPECT_EQ(t.window->PoiList[0].Explanation, "Harbour");
     EXPECT_EQ(t.window->PoiList[1].Kind, "3");
     EXPECT_DOUBLE_EQ(t.window->PoiList[1].Y, 24.14);
+}
+
+TEST(frmTrackLoad, APoiTableBeyondThe16BitCountIsReportedAndTheFirst32767Listed) {
+    TrackWindow t;
+    FillPoiTable(t.folder.File("database/POI.mdb"), 32768);
+    ASSERT_TRUE(t.Show()) << "the station goes on";
+    ASSERT_EQ(t.boxes.calls.size(), 1);
+    EXPECT_EQ(t.boxes.calls[0].style & 0x70, int(MessageBox::Critical));
+    EXPECT_TRUE(t.boxes.calls[0].text.contains("Overflow")) << t.boxes.calls[0].text.toStdString();
+    ASSERT_EQ(t.window->PoiList.UBound(), 32767);
+    EXPECT_EQ(t.window->PoiList[32766].Explanation, "POI number 32766");
+}
+
+TEST(frmTrackLoad, AReloadThatCannotReadTheTableIsReportedAndTheMapKeepsItsPois) {
+    TrackWindow t;
+    DBLib().OpenConnection(t.folder.File("database/POI.mdb"));
+    DBLib().InsertCoordinate(120.65, 24.15, "1", "Harbour");
+    DBLib().InsertCoordinate(120.68, 24.14, "3", "Station");
+    DBLib().CloseConnection();
+    ASSERT_TRUE(t.Show());
+    t.window->fraMap->show();
+
+    DBLib().CloseConnection();  // the table can no longer be read
+    t.window->LoadPOIs();
+    ASSERT_EQ(t.boxes.calls.size(), 1);
+    EXPECT_EQ(t.boxes.calls[0].style & 0x70, int(MessageBox::Critical));
+    t.window->ProcessGPRMC("$GPRMC,053740.000,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52");
+    const QByteArray markers = t.folder.Read("carimage/markers.txt");
+    EXPECT_EQ(markers.count("\r\n"), 3) << "the vehicle and both POIs: " << markers.constData();
+    EXPECT_TRUE(markers.contains("|Station\r\n"));
 }
 
 TEST(frmTrackLoad, ClosingSavesThePositionClosesTheDatabaseAndEndsTheProgram) {

@@ -81,6 +81,30 @@ TEST_F(Replay, StepsFromTheEntryAfterTheSelectedRowsToTheLast) {
     EXPECT_FALSE(w->cmdStopPlay->isEnabled());
 }
 
+TEST_F(Replay, EachPauseLastsMoreThanTheSlidersSeconds) {
+    w->sldInterval->setValue(3);
+    w->DateView->SelectRow(3);
+    w->cmdPlay_Click();
+    EXPECT_EQ(shown, QList<int>({4, 5}));
+    // The clock moves 0.3 s at every look: more than 3 s have passed at the 11th or 12th look of a pause.
+    EXPECT_GE(looks, 2 * 11);
+    EXPECT_LE(looks, 2 * 12);
+}
+
+TEST_F(Replay, WithTheWholeTrailTickedEachStepAlsoDrawsTheTrailAtItsRow) {
+    w->Check1->setChecked(true);
+    w->DateView->SelectRow(3);
+    const int before = w->WBMaps->NavigateCount();
+    w->cmdPlay_Click();
+    EXPECT_EQ(shown, QList<int>({4, 5}));
+    EXPECT_EQ(w->WBMaps->NavigateCount() - before, 4) << "each step draws its position, then the whole trail";
+    const QList<QByteArray> lines = t.folder.Read("carimage/markers.txt").split('\n');
+    ASSERT_EQ(lines.size(), 7) << "the six positions of the trail";
+    EXPECT_TRUE(lines[5].contains("|C-Rv\\car")) << "the last step's row is marked: " << lines[5].constData();
+    EXPECT_TRUE(lines[4].contains("|POI\\car"));
+    EXPECT_TRUE(w->Check1->isEnabled());
+}
+
 TEST_F(Replay, StepZeroRepeatsTheEntryUntilStopEndsItAfterThePause) {
     w->txtInterval->setText("none");
     w->DateView->SelectRow(2);
