@@ -247,6 +247,9 @@ TEST_F(PoiEditor, SearchFindsPartOfANameFromTheFirstRecord) {
 
     t.Search("");
     EXPECT_EQ(w.CurrentIndex, 0);
+
+    t.Search("AGAIN");
+    EXPECT_EQ(w.CurrentIndex, 2) << "a name in lower case is found by upper-case text";
 }
 
 TEST_F(PoiEditor, AListThatCannotBeLoadedEndsTheProgram) {

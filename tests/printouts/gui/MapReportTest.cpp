@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QImage>
 #include <QPointer>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include "MessageBoxRecorder.h"
 #include "ProgramFolder.h"
@@ -63,6 +66,18 @@ TEST(MapReport, ShowsTheMapPictureOfTheProgramFolder) {
     EXPECT_FALSE(report->PrintReport(printer)) << "a print job past the time-out is cancelled";
     EXPECT_TRUE(report->ExportReport(folder.File("map.pdf"))) << "an export goes on";
     CloseReport(report);
+
+    // The exported file itself carries the map picture, whole.
+    const QString pdfimages = QStandardPaths::findExecutable("pdfimages");
+    if (pdfimages.isEmpty()) GTEST_SKIP() << "pdfimages (poppler-utils) is not installed";
+    ASSERT_EQ(QProcess::execute(pdfimages, {"-png", folder.File("map.pdf"), folder.File("inpdf")}), 0);
+    const QStringList pictures = QDir(folder.Path()).entryList({"inpdf-*.png"});
+    ASSERT_EQ(pictures.size(), 1);
+    const QImage inPdf(folder.File(pictures[0]));
+    EXPECT_EQ(inPdf.size(), QSize(710, 457));
+    const QColor seen = inPdf.pixelColor(355, 228);  // dark green, give or take the file's compression
+    EXPECT_LE(std::abs(seen.red()) + std::abs(seen.green() - 128) + std::abs(seen.blue()), 6)
+        << seen.name().toStdString();
 }
 
 TEST(MapReport, ThePictureIsFoundWhateverTheLetterCaseOfItsName) {
