@@ -17,7 +17,9 @@ frmLogo::frmLogo(const QString& programFolder, QWidget* owner)
     setModal(true);
     resize(Twips::ToPixels(4680), Twips::ToPixels(3090));
     labLogo = new QLabel(this);
-    labLogo->setFont(QFont("Arial", 14.25));
+    QFont arial("Arial");
+    arial.setPointSizeF(14.25);  // the int constructor would make it 14
+    labLogo->setFont(arial);
     labLogo->move(Twips::ToPixels(240), Twips::ToPixels(2400));
     Timer1 = new QTimer(this);
     Timer1->setInterval(2000);
