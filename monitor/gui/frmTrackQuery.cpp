@@ -42,7 +42,7 @@ void frmTrack::cmdGET_Click() {
     HistoryLineReader reader;
     const QString path = FindHistoryFile(programFolder_, dtpFromTime->date());
     if (!path.isEmpty() && reader.Open(path)) {
-        QString line;
+        QByteArrayView line;
         while (reader.ReadLine(line)) {
             QCoreApplication::processEvents();
             if (!self) return;
