@@ -111,7 +111,8 @@ QString HeadingToDirection(const QString& programFolder, float heading) {
 
 QStringList DirectionWords(const QString& programFolder) {
     QStringList words;
-    for (int index = 0; index < 8; ++index) words.append(GetLanguageText(programFolder, "Private", DirectionKey(index)));
+    for (int index = 0; index < 8; ++index)
+        words.append(GetLanguageText(programFolder, "Private", DirectionKey(index)));
     return words;
 }
 

@@ -150,9 +150,11 @@ QList<QByteArray> CaptureRecords() {
 // Damage of every kind that a log can come to: bytes replaced, dropped or doubled, a line cut short, fields run
 // together or split, non-ASCII and control characters.
 QList<QByteArray> Damaged(const QByteArray& record) {
-    static const QByteArray replacements[] = {"|",  ",",  ".",    " ",    "\t",       "-",   "+",     "e",
-                                              "E",  "0",  "9",    "x",    QByteArray(1, '\0'), "\n",  "\xC3", "\xA0",
-                                              "\xFF", "\xC2\xA0", "\xE2\x80\xAF", "\xEF\xBB\xBF", ":", "/"};
+    // Single bytes (NUL, a lone UTF-8 lead byte, a Latin-1 no-break space among them), then whole characters: the
+    // no-break space, the narrow no-break space that French digit grouping uses, and a byte order mark.
+    static const QByteArray bytes("|,. \t-+eE09x:/\n\xC3\xA0\xFF\0", 19);
+    QList<QByteArray> replacements{"\xC2\xA0", "\xE2\x80\xAF", "\xEF\xBB\xBF"};
+    for (const char b : bytes) replacements.append(QByteArray(1, b));
     QList<QByteArray> out;
     for (qsizetype i = 0; i <= record.size(); ++i) {
         out.append(record.left(i));
@@ -171,21 +173,20 @@ QList<QByteArray> Damaged(const QByteArray& record) {
 QList<QByteArray> OddFields(const QByteArray& record) {
     static const char* const texts[] = {
         "", " ", "12.5", " 12.5", "12.5 ", "+12.5", "-12.5", "12.", ".5", "-.5", "12,5", "-12,5", "1,234", "1.234",
-        "1.234,5", "1,234.5", "1 234,5", "1\xE2\x80\xAF" "234,5", "1\xC2\xA0" "234", "\xC2\xA0" "12.5",
-        "12.5\xC2\xA0", "1e5", "1E+07", "2.5E-06", "1e400", "-1e400", "1e-400", "3.5e38", "3.4028236e38", "1e-39",
-        "1e-46", "inf", "-inf", "Inf", "nan", "NaN", "-0", "0", "-0.0", "007", "0.000", "00000000000000012.5",
-        "123456789012345678", "1234567890.123456789", "0.1234567890123456789", "9007199254740993",
-        "0x1p3", "1_0", "12..5", "1.2.3", "\xD9\xA1\xD9\xA2", "١٢٫٥", "12\xEF\xBC\x8E" "5", "\xEF\xBB\xBF" "12.5",
-        "N", "S", "A", "V", "\xC3\xA9", "\xFF",
+        "1.234,5", "1,234.5", "1 234,5", "1\u202F234,5", "1\u00A0234", "\u00A012.5", "12.5\u00A0", "1e5", "1E+07",
+        "2.5E-06", "1e400", "-1e400", "1e-400", "3.5e38", "3.4028236e38", "1e-39", "1e-46", "inf", "-inf", "Inf", "nan",
+        "NaN", "-0", "0", "-0.0", "007", "0.000", "00000000000000012.5", "123456789012345678", "1234567890.123456789",
+        "0.1234567890123456789", "9007199254740993", "0x1p3", "1_0", "12..5", "1.2.3", "\xD9\xA1\xD9\xA2", "١٢٫٥",
+        "12\uFF0E5", "\uFEFF12.5", "N", "S", "A", "V", "\xC3\xA9", "\xFF",
         // times
         "2009/02/18 10:00:00", "2009-02-18 10:00:00", "2009/02-18 10:00:00", "2009/2/8 8:05", "2009/02/18",
         "2009/02/18 10:00", "2009/02/18 10:00:", "2009/02/18 10:00:00:00", "2009/02/18 1:2:3", "2009/02/18\t10:00",
         " 2009/02/18 10:00:00 ", "2009/02/18  10:00:00", "2009/02/18T10:00:00", "2009/02/1810:00:00",
         "2009/02/18 24:00:00", "2009/02/18 23:60:00", "2009/02/18 23:59:60", "2009/02/18 100:00", "2009/02/29",
         "2008/02/29 12:00:00", "1900/02/29", "2000/02/29", "2009/04/31", "2009/13/01", "2009/00/10", "2009/01/00",
-        "0000/01/01", "0001/01/01 00:00:00", "0999/12/31 23:59:59", "9999/12/31 23:59:59", "20090/02/18",
-        "209/02/18", "2009/002/18", "2009/02/018", "2009/02/18 10:00:00\n", "2009/02/18 10:00:00\x0b",
-        "\xEF\xBB\xBF" "2009/02/18 10:00:00", "２００９/02/18", "2009/02/18 10:00:00\xC2\xA0"};
+        "0000/01/01", "0001/01/01 00:00:00", "0999/12/31 23:59:59", "9999/12/31 23:59:59", "20090/02/18", "209/02/18",
+        "2009/002/18", "2009/02/018", "2009/02/18 10:00:00\n", "2009/02/18 10:00:00\x0b", "\uFEFF2009/02/18 10:00:00",
+        "２００９/02/18", "2009/02/18 10:00:00\u00A0"};
     QList<QByteArray> out;
     const QList<QByteArray> fields = record.split('|');
     for (qsizetype f = 0; f < fields.size(); ++f) {
@@ -240,10 +241,7 @@ TEST_P(HistoryLineParserSideBySide, DamagedRecordsReadAsBefore) {
     EXPECT_GT(damaged, 10000);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, HistoryLineParserSideBySide, testing::ValuesIn(Locales),
-                         [](const testing::TestParamInfo<Locale>& info) {
-                             return QLocale(info.param.language, info.param.country)
-                                 .name()
-                                 .replace(u'_', QString())
-                                 .toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Locales, HistoryLineParserSideBySide, testing::ValuesIn(Locales), [](const testing::TestParamInfo<Locale>& info) {
+        return QLocale(info.param.language, info.param.country).name().replace(u'_', QString()).toStdString();
+    });

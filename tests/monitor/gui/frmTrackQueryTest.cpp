@@ -144,8 +144,9 @@ TEST_F(HistoryQueryWindow, AFullDayIsListedWhileTheTableFollowsTheRead) {
         waitBoxShown = waitBoxShown && boxes.size() == 1 && boxes[0]->isVisible();
     });
     EXPECT_TRUE(waitBoxShown);
-    EXPECT_GT(std::count_if(rowsWhenServed.begin(), rowsWhenServed.end(), [](int rows) { return rows > 0 && rows < 32767; }),
-              1)
+    EXPECT_GT(
+        std::count_if(rowsWhenServed.begin(), rowsWhenServed.end(), [](int rows) { return rows > 0 && rows < 32767; }),
+        1)
         << "the rows show in the table as they are read";
     EXPECT_TRUE(std::is_sorted(rowsWhenServed.begin(), rowsWhenServed.end()));
     ASSERT_EQ(w->DateView->RowCount(), 32767) << "a signed 16-bit count";
