@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "ProgramFolder.h"
+#include "common/DisplayTexts.h"
 #include "monitor/MapPage.h"
 #include "monitor/MapValues.h"
 #include "monitor/MarkerFile.h"
@@ -110,9 +111,8 @@ TEST_F(MapInBrowser, EveryMarkerLineIsDrawnWithItsIconAndOpensItsPopupWhenClicke
 
     // A click on an icon shows field 4 with its line breaks, and a name's markup as text.
     ClickPoint(0, QPoint(10, -12));  // near the icon's corner
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return PopupText() == "2024/05/01 10:00:00Direction:EastSpeed:12.5 knots"; }, Timeout))
-        << PopupText().toStdString();
+    const QString vehicle = "2024/05/01 10:00:00Direction:EastSpeed:" + FormatSpeed(folder.Path(), 12.5f);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return PopupText() == vehicle; }, Timeout)) << PopupText().toStdString();
     EXPECT_EQ(Run("document.querySelectorAll('.leaflet-popup-content br').length").toInt(), 2);
     ClickPoint(2);
     EXPECT_TRUE(
