@@ -32,6 +32,20 @@ QString FormatOneDecimal(float value) {
 
 QString TwoDigits(int n) { return QString::number(n).rightJustified(2, u'0'); }
 
+// The heading as one of eight directions, 0 (north) to 7 (north-west); -1 for none.
+int DirectionIndex(float heading) {
+    const float q = heading / 45.0f;
+    const double k = RoundHalfEven(q);
+    const double index = std::fmod(k, 8.0);  // fmod keeps the sign of k
+    // Headings below -22.5 degrees fall below index 0 and have no word: the course over ground is never negative,
+    // so they give "" rather than a guess. Not-a-number gives "" too.
+    if (!(index >= 0)) return -1;
+    return static_cast<int>(index);
+}
+
+// The language key of a direction: "0002" for north to "0009" for north-west.
+QString DirectionKey(int index) { return QString::number(index + 2).rightJustified(4, u'0'); }
+
 }  // namespace
 
 QString FormatTimestamp(const QDateTime& value) { return QLocale::c().toString(value, "yyyy/MM/dd HH:mm:ss"); }
@@ -77,24 +91,35 @@ QString FormatDegrees(const QString& prefix, double value) {
            TwoDigits(static_cast<int>(minutes)) + "' " + TwoDigits(static_cast<int>(seconds)) + "\" ";
 }
 
-QString FormatSpeed(const QString& programFolder, float value) {
+QString FormatSpeed(const QString& programFolder, float value) { return FormatSpeed(value, SpeedUnit(programFolder)); }
+
+QString SpeedUnit(const QString& programFolder) { return GetLanguageText(programFolder, "Private", "0001"); }
+
+QString FormatSpeed(float value, const QString& unit) {
     QString text = FormatOneDecimal(value);
     // A zero decimal becomes two blanks so whole speeds keep their column. Only the trailing one: where "," is the
     // decimal mark, "." separates digit groups, and blanking every ".0" would cut 1.000,0 into "1  00,0".
     const QString zeroDecimal = QLocale().decimalPoint() + u'0';
     if (text.endsWith(zeroDecimal)) text.replace(text.size() - zeroDecimal.size(), zeroDecimal.size(), "  ");
-    return text + GetLanguageText(programFolder, "Private", "0001");
+    return text + unit;
 }
 
 QString HeadingToDirection(const QString& programFolder, float heading) {
-    const float q = heading / 45.0f;
-    const double k = RoundHalfEven(q);
-    const double index = std::fmod(k, 8.0) + 1;  // fmod keeps the sign of k
-    // Headings below -22.5 degrees fall to index 0 or below and have no word: the course over ground is never
-    // negative, so they give "" rather than a guess. Not-a-number gives "" too.
-    if (!(index >= 1)) return {};
-    return GetLanguageText(programFolder, "Private",
-                           QString::number(static_cast<int>(index) + 1).rightJustified(4, u'0'));
+    const int index = DirectionIndex(heading);
+    if (index < 0) return {};
+    return GetLanguageText(programFolder, "Private", DirectionKey(index));
+}
+
+QStringList DirectionWords(const QString& programFolder) {
+    QStringList words;
+    for (int index = 0; index < 8; ++index)
+        words.append(GetLanguageText(programFolder, "Private", DirectionKey(index)));
+    return words;
+}
+
+QString HeadingToDirection(float heading, const QStringList& words) {
+    const int index = DirectionIndex(heading);
+    return index >= 0 && index < words.size() ? words[index] : QString();
 }
 
 bool DeleteFile(const QString& fileName) {

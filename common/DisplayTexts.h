@@ -1,6 +1,7 @@
 #pragma once
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // The texts the station shows and writes for its positions: time stamps, coordinates, speeds and headings. Words
@@ -24,6 +25,13 @@ QString FormatSpeed(const QString& programFolder, float value);
 
 // One of the eight direction words [Private] "0002" (north) to "0009" (north-west).
 QString HeadingToDirection(const QString& programFolder, float heading);
+
+// The same with the words already read, for a run of many texts made at one moment (a whole trail, the rows of a
+// listing), which would otherwise read the language file for every one.
+QString SpeedUnit(const QString& programFolder);
+QString FormatSpeed(float value, const QString& unit);
+QStringList DirectionWords(const QString& programFolder);  // north first, eight words
+QString HeadingToDirection(float heading, const QStringList& words);
 
 // Removes one file; false on any failure, never a message.
 bool DeleteFile(const QString& fileName);

@@ -1,15 +1,13 @@
 #include "monitor/HistoryQuery.h"
 
-#include "monitor/HistoryReader.h"
-
 HistoryQuery::HistoryQuery(const HistoryFilter& filter, SpareList<TrackRecord>& list) : filter_(filter), list_(list) {
     list_.Clear();
 }
 
-bool HistoryQuery::Take(const QString& line) {
+bool HistoryQuery::Take(QByteArrayView line) {
     if (line.isEmpty() || !OwnsList()) return false;
     TrackRecord& spare = list_[count_];
-    ParseHistoryLine(line, spare);
+    parser_.Parse(line, spare);
     if (!filter_.Accepts(spare) || count_ == INT16_MAX) return false;
     list_.Grow();
     ++count_;

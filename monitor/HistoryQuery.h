@@ -1,9 +1,10 @@
 #pragma once
-#include <QString>
+#include <QByteArrayView>
 #include <cstdint>
 
 #include "common/SpareList.h"
 #include "monitor/HistoryFilter.h"
+#include "monitor/HistoryLineParser.h"
 #include "monitor/TrackRecord.h"
 
 // The history query's pass over the month's lines: each line is parsed into the list's spare element, and a line
@@ -16,7 +17,7 @@ public:
 
     // Takes one line of the log; an empty line (the second half of every record's line end) is skipped. True when
     // the line was listed, as entry Count() - 1.
-    bool Take(const QString& line);
+    bool Take(QByteArrayView line);
 
     // Empties the spare element, so the list ends with an empty spare whatever the last line held.
     void Finish();
@@ -29,6 +30,7 @@ public:
 
 private:
     HistoryFilter filter_;
+    HistoryLineParser parser_;
     SpareList<TrackRecord>& list_;
     int16_t count_ = 0;
 };

@@ -2,12 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
-#include <QRegularExpression>
-#include <QTimeZone>
-#include <optional>
+#include <cstring>
 
-#include "common/DisplayTexts.h"
 #include "monitor/HistoryLog.h"
 
 namespace {
@@ -26,25 +22,6 @@ QStringList FindIgnoringCase(const QString& folder, const QString& name, QDir::F
     return found;
 }
 
-std::optional<double> ReadCoordinate(const QString& text) {
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double value = c.toDouble(text, &ok);
-    return ok ? std::optional(value) : std::nullopt;
-}
-
-std::optional<float> ReadSingle(const QString& text) {
-    // No digit grouping in either reading: the log never writes it, and "1.234" must not become 1234.
-    for (QLocale locale : {QLocale(), QLocale::c()}) {
-        locale.setNumberOptions(QLocale::RejectGroupSeparator);
-        bool ok = false;
-        const float value = locale.toFloat(text, &ok);
-        if (ok) return value;
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 QString FindHistoryFile(const QString& programFolder, const QDate& day) {
@@ -58,66 +35,56 @@ QString FindHistoryFile(const QString& programFolder, const QDate& day) {
 }
 
 bool HistoryLineReader::Open(const QString& path) {
+    file_.close();
     file_.setFileName(path);
-    buffer_.clear();
-    pos_ = 0;
+    pos_ = scan_ = end_ = 0;
     ended_ = false;
-    return file_.open(QIODevice::ReadOnly);
+    // Unbuffered: the reader keeps its own buffer, and the lines are handed out from it without a copy.
+    return file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
 bool HistoryLineReader::Fill() {
     if (ended_) return false;
-    buffer_ = file_.read(64 * 1024);
+    constexpr qsizetype Block = 256 * 1024;
+    // The unread part moves to the front; a line longer than the buffer makes it grow.
+    const qsizetype kept = end_ - pos_;
+    if (buffer_.size() - kept < Block) buffer_.resize(kept + Block);
+    if (pos_ > 0) std::memmove(buffer_.data(), buffer_.constData() + pos_, kept);
+    scan_ -= pos_;
     pos_ = 0;
-    if (buffer_.isEmpty()) ended_ = true;  // the end, or a read that failed
-    return !ended_;
-}
-
-bool HistoryLineReader::ReadLine(QString& line) {
-    QByteArray bytes;
-    for (;;) {
-        if (pos_ >= buffer_.size() && !Fill()) {
-            if (bytes.isEmpty()) return false;
-            break;  // the last line, without a line end
-        }
-        const qsizetype cr = buffer_.indexOf('\r', pos_);
-        if (cr < 0) {
-            bytes += QByteArrayView(buffer_).sliced(pos_);
-            pos_ = buffer_.size();
-            continue;
-        }
-        bytes += QByteArrayView(buffer_).sliced(pos_, cr - pos_);
-        pos_ = cr + 1;
-        if (pos_ >= buffer_.size()) Fill();
-        if (pos_ < buffer_.size() && buffer_[pos_] == '\n') ++pos_;
-        break;
+    end_ = kept;
+    const qint64 got = file_.read(buffer_.data() + end_, buffer_.size() - end_);
+    if (got <= 0) {  // the end, or a read that failed
+        ended_ = true;
+        return false;
     }
-    line = QString::fromUtf8(bytes);
+    end_ += got;
     return true;
 }
 
-QDateTime ReadHistoryTime(const QString& text) {
-    static const QRegularExpression form(
-        QStringLiteral(R"(^\s*(\d{4})([/-])(\d{1,2})\2(\d{1,2})(?:\s+(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?)?\s*$)"));
-    const QRegularExpressionMatch m = form.match(text);
-    if (!m.hasMatch()) return {};
-    const QDate date(m.captured(1).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
-    const QTime time(m.captured(5).toInt(), m.captured(6).toInt(), m.captured(7).toInt());
-    if (!date.isValid() || !time.isValid()) return {};
-    return QDateTime(date, time, QTimeZone::utc());
-}
-
-void ParseHistoryLine(const QString& line, TrackRecord& entry) {
-    const QStringList f = line.split(u'|');
-    const auto field = [&f](int n) { return n <= f.size() ? std::optional(f[n - 1]) : std::nullopt; };
-    if (const auto text = field(1)) {
-        if (const QDateTime time = ReadHistoryTime(*text); time.isValid()) entry.Time = FormatTimestamp(time);
+bool HistoryLineReader::ReadLine(QByteArrayView& line) {
+    for (;;) {
+        const char* data = buffer_.constData();
+        const void* found = scan_ < end_ ? std::memchr(data + scan_, '\r', end_ - scan_) : nullptr;
+        if (!found) {
+            scan_ = end_;
+            if (Fill()) continue;
+            if (pos_ == end_) return false;
+            line = QByteArrayView(buffer_.constData() + pos_, end_ - pos_);  // the last line, without a line end
+            pos_ = scan_ = end_;
+            return true;
+        }
+        const qsizetype cr = static_cast<const char*>(found) - data;
+        // Whether a line feed follows shows only once the next block is in.
+        if (cr + 1 == end_ && !ended_) {
+            scan_ = cr;
+            Fill();  // moves the buffer: the carriage return is found anew
+            continue;
+        }
+        line = QByteArrayView(buffer_.constData() + pos_, cr - pos_);
+        qsizetype next = cr + 1;
+        if (next < end_ && buffer_[next] == '\n') ++next;
+        pos_ = scan_ = next;
+        return true;
     }
-    if (const auto text = field(2)) entry.NS = *text;
-    if (const auto text = field(3)) entry.Lon = ReadCoordinate(*text).value_or(entry.Lon);
-    if (const auto text = field(4)) entry.EW = *text;
-    if (const auto text = field(5)) entry.Lat = ReadCoordinate(*text).value_or(entry.Lat);
-    if (const auto text = field(6)) entry.Status = *text;
-    if (const auto text = field(7)) entry.Speed = ReadSingle(*text).value_or(entry.Speed);
-    if (const auto text = field(8)) entry.Heading = ReadSingle(*text).value_or(entry.Heading);
 }

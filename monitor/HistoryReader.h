@@ -1,13 +1,11 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
-#include <QDateTime>
 #include <QFile>
 #include <QString>
 
-#include "monitor/TrackRecord.h"
-
-// Reading the monthly history log back (the writer is HistoryLog.h).
+// Reading the monthly history log back (the writer is HistoryLog.h; its records are parsed by HistoryLineParser.h).
 
 // The log of the day's month, "History-yyyy-mm.log" in the program folder's export folder, folder and file names
 // matched without regard to case (logs copied from another system may sit in "Export"), the exact spelling first;
@@ -21,25 +19,17 @@ class HistoryLineReader {
 public:
     // False when the file cannot be opened.
     bool Open(const QString& path);
-    // The next line; false at the end of the file, and when reading fails, which ends the read the same way.
-    bool ReadLine(QString& line);
+    // The next line's bytes, valid until the next call; false at the end of the file, and when reading fails,
+    // which ends the read the same way.
+    bool ReadLine(QByteArrayView& line);
 
 private:
     bool Fill();
 
     QFile file_;
     QByteArray buffer_;
-    qsizetype pos_ = 0;
+    qsizetype pos_ = 0;   // where the next line starts
+    qsizetype scan_ = 0;  // how far the search for its end has come
+    qsizetype end_ = 0;   // how much of the buffer holds data
     bool ended_ = false;
 };
-
-// Field 1 of a record: "yyyy/mm/dd hh:mm:ss" as the log writes it, also with "-" between the date parts, one-digit
-// parts, no seconds or no time at all. An invalid value for any other text. The value carries no time zone, so no
-// daylight-saving gap shifts it.
-QDateTime ReadHistoryTime(const QString& text);
-
-// Parses a record's "|"-separated fields into entry: Time, NS, Lon, EW, Lat, Status, Speed, Heading; further fields
-// are ignored. The assignments are made one by one: a field that is missing or does not convert leaves the entry's
-// value as it was. Coordinates are read with "."; speed and heading with the user's decimal mark as the log writes
-// them, and with "." when that fails (a log written under other regional settings).
-void ParseHistoryLine(const QString& line, TrackRecord& entry);

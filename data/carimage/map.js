@@ -6,12 +6,16 @@
 // The marker file has one point a line, "lat|lon|icon|html": icon is a path relative to this folder with "\"
 // between folder and file, html runs to the end of the line and breaks its lines with "<br>".
 //
-// A click on the map offers to mark a new POI; its name and place go to the hand-back file through the station's
-// one host call, as a line "name,lat,lon" (CR LF), which the station imports.
+// Every point is drawn as its icon, and a click on an icon shows its html in a popup. Once all are drawn, the page
+// tells the station through the channel object "report".
+//
+// A click on the map beside the icons offers to mark a new POI; its name and place go to the hand-back file through
+// the station's one host call, as a line "name,lat,lon" (CR LF), which the station imports.
 (function () {
     'use strict';
 
-    var page = {map: null, host: null, hostReady: false, markersShown: -1};
+    var page = {map: null, icons: null, host: null, report: null, hostReady: false, markersShown: -1, points: [],
+        drawn: false};
     window.stationMap = page;
 
     function pageValue(id) {
@@ -45,15 +49,22 @@
         return box;
     }
 
-    function parseMarkers(text) {
-        var points = [];
+    // The points of the marker file; onIcon(path) as each icon is met first, so that it loads while the rest is read.
+    function parseMarkers(text, onIcon) {
+        var points = [], icons = {};
         text.split(/\r\n|\r|\n/).forEach(function (line) {
             var fields = line.split('|');
             if (fields.length < 3) return;
             var lat = parseFloat(fields[0]);
             var lon = parseFloat(fields[1]);
             if (!isFinite(lat) || !isFinite(lon)) return;
-            points.push({lat: lat, lon: lon, icon: fields[2], html: fields.slice(3).join('|')});
+            if (!icons[fields[2]]) {
+                icons[fields[2]] = true;
+                onIcon(fields[2]);
+            }
+            points.push({
+                lat: lat, lon: lon, latlng: L.latLng(lat, lon), icon: fields[2], html: fields.slice(3).join('|')
+            });
         });
         return points;
     }
@@ -71,19 +82,200 @@
         request.send();
     }
 
-    function showMarkers(text) {
-        var points = parseMarkers(text);
-        points.forEach(function (p) {
-            L.marker([p.lat, p.lon], {icon: markerIcon(p.icon)}).bindPopup(popupContent(p.html)).addTo(page.map);
-        });
+    // An icon at the markers' size, 32 by 32 pixels, as a pattern to fill a square with: where the canvas is
+    // rasterised in software, drawing an image costs milliseconds a call and filling a square next to nothing.
+    function iconPattern(ctx, image) {
+        var pattern = ctx.createPattern(image, 'no-repeat');
+        if (image.naturalWidth !== 32 || image.naturalHeight !== 32) {
+            pattern.setTransform(new DOMMatrix().scale(32 / image.naturalWidth, 32 / image.naturalHeight));
+        }
+        return pattern;
+    }
+
+    // Every point of the marker file is drawn on one canvas: tens of thousands of icons as page elements take the
+    // browser close to a minute to lay out. The icons stack as the map's own markers would, one further south over
+    // one further north and a later line over an earlier one, and a click on an icon opens its popup as a marker's
+    // click would. The canvas goes on the map before the marker file is in: making it ready to draw takes the
+    // browser a while, which it then spends while the file is read.
+    var IconCanvas = L.Renderer.extend({
+        initialize: function () {
+            L.Renderer.prototype.initialize.call(this, {padding: 0.1});
+            this._points = [];
+            this._images = {};  // one image per icon path, loaded once
+            this._patterns = {};  // the loaded ones, as they are painted
+            this._waiting = 0;
+            this._projectedZoom = null;  // the renderer keeps its own _zoom
+        },
+
+        // Starts loading an icon, a path relative to this folder with "\" between folder and file.
+        loadIcon: function (path) {
+            if (this._images[path]) return;
+            var self = this, image = new Image();
+            this._waiting++;
+            image.onload = function () {
+                self._patterns[path] = iconPattern(self._ctx, image);
+                image.onerror();
+            };
+            image.onerror = function () {
+                // Drawn once all are in: drawing again for every icon only holds the others up.
+                if (--self._waiting === 0) self._redrawSoon();
+            };
+            image.src = path.replace(/\\/g, '/');
+            this._images[path] = image;
+        },
+
+        // Draws these points; done() once every icon is loaded, or has failed to load, and drawn.
+        show: function (points, done) {
+            var self = this;
+            this._points = points;
+            this._projectedZoom = null;
+            this._done = done;
+            points.forEach(function (p) { self.loadIcon(p.icon); });
+            this._redrawSoon();
+        },
+
+        _initContainer: function () {
+            this._container = document.createElement('canvas');
+            this._container.style.pointerEvents = 'none';  // clicks reach the map, which looks for the icon
+            this._ctx = this._container.getContext('2d');
+        },
+
+        _destroyContainer: function () {
+            L.DomUtil.remove(this._container);
+            delete this._ctx;
+            delete this._container;
+        },
+
+        // Leaflet's canvas renderer does the same: a canvas a little larger than the view, moved with the map.
+        _update: function () {
+            if (this._map._animatingZoom && this._bounds) return;
+            L.Renderer.prototype._update.call(this);
+            var b = this._bounds, size = b.getSize(), m = L.Browser.retina ? 2 : 1, canvas = this._container;
+            L.DomUtil.setPosition(canvas, b.min);
+            canvas.width = m * size.x;  // also clears it
+            canvas.height = m * size.y;
+            canvas.style.width = size.x + 'px';
+            canvas.style.height = size.y + 'px';
+            if (m !== 1) this._ctx.scale(m, m);
+            this._ctx.translate(-b.min.x, -b.min.y);
+            this._draw();
+        },
+
+        _redrawSoon: function () {
+            if (this._redrawRequest || !this._map) return;
+            var self = this;
+            this._redrawRequest = L.Util.requestAnimFrame(function () {
+                self._redrawRequest = null;
+                if (!self._map || !self._bounds) return;
+                var b = self._bounds;
+                self._ctx.clearRect(b.min.x, b.min.y, b.max.x - b.min.x, b.max.y - b.min.y);
+                self._draw();
+            });
+        },
+
+        // Pixel places at the present zoom, and the order the icons stack in, worked out once per zoom level.
+        _project: function () {
+            var zoom = this._map.getZoom();
+            if (zoom === this._projectedZoom) return;
+            this._projectedZoom = zoom;
+            var n = this._points.length, x = new Float64Array(n), y = new Float64Array(n), order = new Array(n);
+            for (var i = 0; i < n; i++) {
+                var p = this._map.project(this._points[i].latlng, zoom);
+                x[i] = Math.round(p.x);
+                y[i] = Math.round(p.y);
+                order[i] = i;
+            }
+            order.sort(function (a, b) { return y[a] - y[b] || a - b; });
+            this._x = x;
+            this._y = y;
+            this._order = order;
+        },
+
+        _draw: function () {
+            this._project();
+            var origin = this._map.getPixelOrigin(), b = this._bounds, ctx = this._ctx;
+            var minX = b.min.x + origin.x - 16, maxX = b.max.x + origin.x + 16;
+            var minY = b.min.y + origin.y - 16, maxY = b.max.y + origin.y + 16;
+            for (var k = 0; k < this._order.length; k++) {
+                var i = this._order[k], x = this._x[i], y = this._y[i];
+                if (x < minX || x > maxX || y < minY || y > maxY) continue;
+                var pattern = this._patterns[this._points[i].icon];
+                if (!pattern) continue;
+                var left = x - origin.x - 16, top = y - origin.y - 16;
+                ctx.fillStyle = pattern;
+                ctx.translate(left, top);  // the pattern starts at the square's corner
+                ctx.fillRect(0, 0, 32, 32);
+                ctx.translate(-left, -top);
+            }
+            if (this._waiting === 0 && this._done) {
+                var done = this._done;
+                this._done = null;
+                done();
+            }
+        },
+
+        // The point whose icon lies on top at a place of the map, or -1.
+        iconAt: function (latlng) {
+            if (!this._map) return -1;
+            this._project();
+            var p = this._map.project(latlng, this._projectedZoom);
+            for (var k = this._order.length - 1; k >= 0; k--) {
+                var i = this._order[k], dx = p.x - this._x[i], dy = p.y - this._y[i];
+                if (dx >= -16 && dx < 16 && dy >= -16 && dy < 16) return i;  // as the marker's 32 by 32 image
+            }
+            return -1;
+        }
+    });
+
+    function reportDrawn() {
+        if (page.drawn && page.report) page.report.drawn(page.points.length);
+    }
+
+    // A click on an icon opens its popup, or closes it when it is open; a click beside every icon closes it and
+    // offers to mark a new POI there.
+    function onMapClick(event) {
+        var i = page.icons.iconAt(event.latlng);
+        var open = page.popup && page.map.hasLayer(page.popup);
+        if (i >= 0 && open && page.popupPoint === i) {
+            page.map.closePopup(page.popup);
+            return;
+        }
+        if (open) page.map.closePopup(page.popup);
+        if (i < 0) {
+            askName(event);
+            return;
+        }
+        var p = page.points[i];
+        // As a marker's popup: above the icon, and left open by clicks on the map until it is closed.
+        page.popup = L.popup({offset: [0, -7], closeOnClick: false})
+            .setLatLng(p.latlng)
+            .setContent(popupContent(p.html))
+            .openOn(page.map);
+        page.popupPoint = i;
+    }
+
+    function onMapMouseMove(event) {
+        page.map.getContainer().style.cursor = page.icons.iconAt(event.latlng) >= 0 ? 'pointer' : '';
+    }
+
+    function showMarkers(text, then) {
+        var points = parseMarkers(text, function (icon) { page.icons.loadIcon(icon); });
+        page.points = points;
         page.markersShown = points.length;
+        page.icons.show(points, function () {
+            page.drawn = true;
+            reportDrawn();
+            then();
+        });
     }
 
     function connectHost() {
         if (typeof QWebChannel === 'undefined' || !window.qt || !qt.webChannelTransport) return;
         new QWebChannel(qt.webChannelTransport, function (channel) {
             page.host = channel.objects.station;
+            page.report = channel.objects.report || null;
             page.hostReady = !!page.host;
+            reportDrawn();
         });
     }
 
@@ -162,16 +354,23 @@
         page.map = L.map('map', {center: [lat, lon], zoom: zoom});
         // Links open nowhere rather than taking the station's map view away to another site.
         page.map.attributionControl.setPrefix('<a href="https://leafletjs.com" target="_blank">Leaflet</a>');
-        // Tiles need the internet; without it the markers still show on an empty map.
+        page.map.on('click', onMapClick);
+        page.map.on('mousemove', onMapMouseMove);
+
+        connectHost();
+        // The tiles are asked for once the icons are drawn: where the internet is slow or out of reach, tile
+        // requests hold the station's own files up.
+        readMarkerFile(pageValue('markerFile'), function (text) { showMarkers(text, showTiles); });
+        page.icons = new IconCanvas().addTo(page.map);
+    }
+
+    // Tiles need the internet; without it the points still show on an empty map.
+    function showTiles() {
         L.tileLayer('https://tile.openstreetmap.org/{z}/{x}/{y}.png', {
             maxZoom: 19,
             attribution: '&copy; <a href="https://www.openstreetmap.org/copyright" target="_blank">OpenStreetMap</a>' +
                 ' contributors'
         }).addTo(page.map);
-        page.map.on('click', askName);
-
-        connectHost();
-        readMarkerFile(pageValue('markerFile'), showMarkers);
     }
 
     document.addEventListener('DOMContentLoaded', showMap);

@@ -88,6 +88,10 @@ public:
     static inline std::function<float()> SecondsSinceMidnight;
     // Opens an exported file in the desktop's text editor; false when that cannot be started. Tests replace it.
     static inline std::function<bool(const QString&)> OpenInTextEditor;
+    // How often the history query serves the window's messages while it reads: every so many milliseconds, often
+    // enough for the table to follow the read and for Stop to end it at once. Tests that act at a given line of
+    // the log set 0, which serves after every line.
+    static inline int QueryServeMilliseconds = 10;
 
     // Window-level state.
     QList<FixRecord> CurrentFix;  // only element 0 is used

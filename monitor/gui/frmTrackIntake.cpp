@@ -2,10 +2,10 @@
 #include <QDateTime>
 #include <QLabel>
 
-#include "common/DisplayTexts.h"
 #include "common/ErrorText.h"
 #include "monitor/GprmcIntake.h"
 #include "monitor/HistoryLog.h"
+#include "monitor/gui/PositionRows.h"
 #include "monitor/gui/frmTrack.h"
 #include "platform/gui/ListView.h"
 #include "platform/gui/StatusBar.h"
@@ -49,12 +49,5 @@ void frmTrack::ProcessGPRMC(const QString& Sentence) {
 }
 
 void frmTrack::AddTableRow(int n) {
-    const TrackRecord& entry = TrackList[n];
-    const int row = DateView->AddRow("#" + QString::number(n), QString::number(n + 1));
-    DateView->SetSubItem(row, "Date", entry.Time);
-    DateView->SetSubItem(row, "CheckPoint", entry.Status == "A" ? " Real time position" : " Last location");
-    DateView->SetSubItem(row, "Latitude", FormatDegrees(entry.NS, entry.Lat));
-    DateView->SetSubItem(row, "LONGITUDE", FormatDegrees(entry.EW, entry.Lon));
-    DateView->SetSubItem(row, "Direction", SingleText(entry.Heading));
-    DateView->SetSubItem(row, "SPEED", FormatSpeed(programFolder_, entry.Speed));
+    DateView->AddRows({PositionRows(programFolder_, *DateView->Model()).Row(TrackList[n], n)});
 }

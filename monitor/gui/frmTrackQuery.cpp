@@ -11,11 +11,14 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <utility>
 
 #include "common/Shared.h"
 #include "monitor/HistoryFilter.h"
 #include "monitor/HistoryQuery.h"
 #include "monitor/HistoryReader.h"
+#include "monitor/ServeSlice.h"
+#include "monitor/gui/PositionRows.h"
 #include "monitor/gui/TableReset.h"
 #include "monitor/gui/frmTrack.h"
 #include "monitor/gui/frmWaiting.h"
@@ -30,7 +33,7 @@ void frmTrack::cmdGET_Click() {
     KeepRunning = True16;
     QPointer<frmWaiting> waiting = new frmWaiting(programFolder_, this);
     waiting->show();
-    // The read serves messages after every line; a second query, a connection, a replay or an export started from
+    // The read serves messages while it runs; a second query, a connection, a replay or an export started from
     // there would work on the same list and table, so they wait until the read is over.
     for (QWidget* control : std::initializer_list<QWidget*>{cmdGET, cmdQuery, cmdPlay, cmdStopPlay, cmdExport})
         control->setEnabled(false);
@@ -39,31 +42,48 @@ void frmTrack::cmdGET_Click() {
     DateView->Clear();
     const TableReset reset(DateView);
     const QPointer<frmTrack> self(this);
+    PositionRows rows(programFolder_, *DateView->Model());
+    // The rows listed since the messages were last served go into the table together, the last one selected and
+    // scrolled into view: nothing is painted in between, and laying the table out for every row would cost more
+    // than the whole read.
+    QList<ListViewModel::Row> listed;
+    const auto showListed = [&] {
+        if (listed.isEmpty()) return;
+        DateView->AddRows(std::exchange(listed, {}));
+        const int last = DateView->RowCount() - 1;
+        DateView->SelectRow(last);
+        DateView->EnsureVisible(last);
+    };
     HistoryLineReader reader;
     const QString path = FindHistoryFile(programFolder_, dtpFromTime->date());
     if (!path.isEmpty() && reader.Open(path)) {
-        QString line;
+        ServeSlice slice(QueryServeMilliseconds);
+        QByteArrayView line;
         while (reader.ReadLine(line)) {
-            QCoreApplication::processEvents();
-            if (!self) return;
-            if (unloaded_) {  // the window closed: the program is ending
-                delete waiting;
-                return;
-            }
-            if (KeepRunning == 0) break;  // Stop: the line just read is not used
-            if (reset.Seen() || !query.OwnsList()) {
-                // Something served meanwhile emptied the table and the list: they are no longer the query's.
-                delete waiting;
-                cmdQuery->setEnabled(true);
-                return;
+            if (slice.Due()) {
+                showListed();
+                QCoreApplication::processEvents();
+                slice.Served();
+                if (!self) return;
+                if (unloaded_) {  // the window closed: the program is ending
+                    delete waiting;
+                    return;
+                }
+                if (KeepRunning == 0) break;  // Stop: the line just read is not used
+                if (reset.Seen() || !query.OwnsList()) {
+                    // Something served meanwhile emptied the table and the list: they are no longer the query's.
+                    delete waiting;
+                    cmdQuery->setEnabled(true);
+                    return;
+                }
+                rows.ReadWords();  // a language file changed meanwhile shows in the rows from now on
             }
             if (!query.Take(line)) continue;
             const int n = query.Count() - 1;
-            AddTableRow(n);
-            DateView->SelectRow(n);
-            DateView->EnsureVisible(n);
+            listed.append(rows.Row(TrackList[n], n));
         }
     }
+    showListed();
     query.Finish();
 
     const int16_t count = query.Count();

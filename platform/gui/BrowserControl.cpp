@@ -4,6 +4,7 @@
 #include <QWebChannel>
 #include <QWebEngineSettings>
 
+#include "platform/gui/DrawingReport.h"
 #include "platform/gui/HandBackHost.h"
 
 BrowserControl::BrowserControl(const QString& programFolder, QWidget* parent) : QWebEngineView(parent) {
@@ -15,6 +16,9 @@ BrowserControl::BrowserControl(const QString& programFolder, QWidget* parent) : 
 
     auto* channel = new QWebChannel(this);
     channel->registerObject(QStringLiteral("station"), new HandBackHost(programFolder, channel));
+    auto* report = new DrawingReport(channel);
+    connect(report, &DrawingReport::Drawn, this, &BrowserControl::PageDrawn);
+    channel->registerObject(QStringLiteral("report"), report);
     page()->setWebChannel(channel);
 }
 

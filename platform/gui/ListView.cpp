@@ -37,6 +37,14 @@ int ListViewModel::AddRow(const QString& key, const QString& text) {
     return row;
 }
 
+void ListViewModel::AddRows(QList<Row> rows) {
+    if (rows.isEmpty()) return;
+    const int first = int(rows_.size());
+    beginInsertRows({}, first, first + int(rows.size()) - 1);
+    rows_.append(std::move(rows));
+    endInsertRows();
+}
+
 void ListViewModel::SetSubItem(int row, const QString& columnKey, const QString& text) {
     const int column = ColumnOf(columnKey);
     if (row < 0 || row >= rows_.size() || column < 0) return;

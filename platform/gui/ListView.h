@@ -21,6 +21,8 @@ public:
     int ColumnOf(const QString& key) const;  // -1 when no column has the key
     // Adds a row at the end and gives its 0-based index.
     int AddRow(const QString& key, const QString& text);
+    // Adds rows at the end in one step, so that the view lays itself out once for all of them.
+    void AddRows(QList<Row> rows);
     void SetSubItem(int row, const QString& columnKey, const QString& text);
     QString Text(int row, int column = 0) const;
     QString Key(int row) const { return rows_[row].key; }
@@ -40,6 +42,7 @@ public:
     ListViewModel* Model() const { return model_; }
     void AddColumn(const QString& key, const QString& header, double widthTwips);
     int AddRow(const QString& key, const QString& text) { return model_->AddRow(key, text); }
+    void AddRows(QList<ListViewModel::Row> rows) { model_->AddRows(std::move(rows)); }
     void SetSubItem(int row, const QString& columnKey, const QString& text) { model_->SetSubItem(row, columnKey, text); }
     void Clear() { model_->Clear(); }
     int RowCount() const { return model_->rowCount(); }

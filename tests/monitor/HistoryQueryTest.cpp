@@ -6,6 +6,7 @@
 #include "DefaultLocale.h"
 #include "ProgramFolder.h"
 #include "monitor/HistoryFilter.h"
+#include "monitor/HistoryLineParser.h"
 #include "monitor/HistoryLog.h"
 #include "monitor/HistoryQuery.h"
 #include "monitor/HistoryReader.h"
@@ -22,8 +23,8 @@ QStringList Lines(const ProgramFolder& folder, const QString& relative) {
     HistoryLineReader reader;
     if (!reader.Open(folder.File(relative))) return {"(not opened)"};
     QStringList lines;
-    QString line;
-    while (reader.ReadLine(line)) lines.append(line);
+    QByteArrayView line;
+    while (reader.ReadLine(line)) lines.append(QString::fromUtf8(line));
     return lines;
 }
 
@@ -31,7 +32,7 @@ QStringList Lines(const ProgramFolder& folder, const QString& relative) {
 QStringList Listed(const HistoryFilter& filter, const QStringList& lines) {
     SpareList<TrackRecord> list;
     HistoryQuery query(filter, list);
-    for (const QString& line : lines) query.Take(line);
+    for (const QString& line : lines) query.Take(line.toUtf8());
     query.Finish();
     QStringList times;
     for (const TrackRecord& e : list) times.append(e.Time);
@@ -60,6 +61,46 @@ TEST(HistoryQuery, LineEndsAreCarriageReturnsAndEachRecordReadsAsALineAndAnEmpty
     EXPECT_EQ(FindHistoryFile(folder.Path(), QDate(2009, 4, 1)), "");
 }
 
+// The lines of a whole file, split as the line rules say.
+QStringList SplitLines(const QByteArray& file) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < file.size(); ++i) {
+        if (file[i] != '\r') continue;
+        lines.append(QString::fromUtf8(file.mid(start, i - start)));
+        if (i + 1 < file.size() && file[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < file.size()) lines.append(QString::fromUtf8(file.mid(start)));
+    return lines;
+}
+
+TEST(HistoryQuery, LinesReadTheSameWhereverTheReadsOfTheFileEnd) {
+    ProgramFolder folder;
+    // Records with line ends of every kind and a line longer than any read, ending in CR CR LF, CR CR and CR.
+    QByteArray log;
+    for (int i = 0; log.size() < 1200 * 1024; ++i) {
+        log += Record(QStringLiteral("2009/02/18 10:%1:00").arg(i % 60, 2, 10, QChar('0')), float(i % 97));
+        if (i % 7 == 0) log += QByteArray(i % 13, 'x') + "\r\n";
+        if (i % 11 == 0) log += "a\nb\r";
+        if (i == 3000) log += QByteArray(300 * 1024, 'y') + "\r\r\n";
+    }
+    for (int cut = 0; cut < 3; ++cut) {
+        const QByteArray file = log.left(log.size() - cut);
+        folder.Write("log", file);
+        EXPECT_EQ(Lines(folder, "log"), SplitLines(file)) << "cut " << cut;
+    }
+    // One short unit over and over, shifted through each of its places: wherever a read ends, some file has its
+    // carriage return, its line feed or its line's start there.
+    for (const QByteArray unit : {QByteArray("a\r\n"), QByteArray("a\r\r\n"), QByteArray("a\n\r")}) {
+        for (int shift = 0; shift < unit.size(); ++shift) {
+            const QByteArray file = QByteArray(shift, 'z') + unit.repeated(600 * 1024 / unit.size());
+            folder.Write("log", file);
+            EXPECT_EQ(Lines(folder, "log"), SplitLines(file)) << unit.toPercentEncoding().toStdString() << shift;
+        }
+    }
+}
+
 TEST(HistoryQuery, TheDayTimeWindowAndSpeedRangeIncludeBothEnds) {
     const QStringList lines{"2009/02/17 23:59:59|N|1|E|1|A|5|0", "", "2009/02/18 00:00:00|N|1|E|1|A|0|0",
                             "2009/02/18 08:30:00|N|1|E|1|A|5|0", "", "2009/02/18 12:50:00|N|1|E|1|A|999|0",
@@ -77,8 +118,9 @@ TEST(HistoryQuery, TheDayTimeWindowAndSpeedRangeIncludeBothEnds) {
 }
 
 TEST(HistoryQuery, AFieldThatIsMissingOrDoesNotConvertKeepsTheValueBeforeIt) {
+    const HistoryLineParser parser;
     TrackRecord e;
-    ParseHistoryLine("2009/2/18 8:05|S|121.5|W|25.25|V|2.5|79.65|extra", e);
+    parser.Parse("2009/2/18 8:05|S|121.5|W|25.25|V|2.5|79.65|extra", e);
     EXPECT_EQ(e.Time, "2009/02/18 08:05:00");
     EXPECT_EQ(e.NS, "S");
     EXPECT_EQ(e.Lon, 121.5);
@@ -87,7 +129,7 @@ TEST(HistoryQuery, AFieldThatIsMissingOrDoesNotConvertKeepsTheValueBeforeIt) {
     EXPECT_EQ(e.Status, "V");
     EXPECT_EQ(e.Speed, 2.5f);
     EXPECT_EQ(e.Heading, 79.65f);
-    ParseHistoryLine("2009/02/30 10:00:00| N |x||1,5|A|fast", e);
+    parser.Parse("2009/02/30 10:00:00| N |x||1,5|A|fast", e);
     EXPECT_EQ(e.Time, "2009/02/18 08:05:00") << "no such day";
     EXPECT_EQ(e.NS, " N ") << "texts are taken untrimmed";
     EXPECT_EQ(e.Lon, 121.5);
@@ -102,7 +144,7 @@ TEST(HistoryQuery, AFieldThatIsMissingOrDoesNotConvertKeepsTheValueBeforeIt) {
                             "not a date|N|1|E|1|A|5|45", "2009/02/18 12:00:00|N|1|E|1|A|5"};
     SpareList<TrackRecord> list;
     HistoryQuery query(Filter("00:00", "24:00"), list);
-    for (const QString& line : lines) query.Take(line);
+    for (const QString& line : lines) query.Take(line.toUtf8());
     ASSERT_EQ(query.Count(), 3);
     EXPECT_EQ(list[1].Heading, 0.0f);
     EXPECT_EQ(list[2].Time, "2009/02/18 12:00:00");
@@ -111,12 +153,13 @@ TEST(HistoryQuery, AFieldThatIsMissingOrDoesNotConvertKeepsTheValueBeforeIt) {
 
 TEST(HistoryQuery, SpeedAndHeadingAreReadWithTheDecimalMarkTheLogWasWrittenWith) {
     const DefaultLocale german(QLocale::German, QLocale::Germany);
+    const HistoryLineParser parser;
     TrackRecord e;
-    ParseHistoryLine(HistoryLine({"2009/02/18 10:00:00", "E", 121.60016, "N", 25.06053, 1234.5f, 79.65f, "A"}), e);
+    parser.Parse(HistoryLine({"2009/02/18 10:00:00", "E", 121.60016, "N", 25.06053, 1234.5f, 79.65f, "A"}).toUtf8(), e);
     EXPECT_EQ(e.Lon, 121.60016);
     EXPECT_EQ(e.Speed, 1234.5f);
     EXPECT_EQ(e.Heading, 79.65f);
-    ParseHistoryLine("2009/02/18 10:00:00|N|1|E|1|A|2.69|1.234", e);
+    parser.Parse("2009/02/18 10:00:00|N|1|E|1|A|2.69|1.234", e);
     EXPECT_EQ(e.Speed, 2.69f) << "a log written with \".\" still reads";
     EXPECT_EQ(e.Heading, 1.234f) << "never as digit grouping";
 }

@@ -1,11 +1,14 @@
-// The map page as the station writes it, shown by the real browser engine: one marker per line of the marker file,
-// and POIs the user marks handed back through the one host call. Offline: tiles fail, markers must not.
+// The map page as the station writes it, shown by the real browser engine: every line of the marker file drawn as
+// its icon, with its popup on a click, and POIs the user marks handed back through the one host call. Offline: tiles
+// fail, icons must not.
 #include <QtCore/qtestsupport_core.h>
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QTest>
 
 #include "ProgramFolder.h"
+#include "common/DisplayTexts.h"
 #include "monitor/MapPage.h"
 #include "monitor/MapValues.h"
 #include "monitor/MarkerFile.h"
@@ -51,16 +54,38 @@ protected:
         return QTest::qWaitFor([&] { return Run(condition).toBool(); }, Timeout);
     }
 
-    // Writes the page for a drawing centred on lat, lon and shows it; true once the page has read its marker file.
+    // Writes the page for a drawing centred on lat, lon and shows it; true once the page has drawn every point of
+    // its marker file and said so.
     bool ShowPage(const QString& pageFolder, double lat, double lon) {
         WriteMapPage(pageFolder, ReadMapTemplate(folder.Path()), lat, lon, "15");
         // The page on show forgets its state, so only the new page can answer.
         Run("window.stationMap = undefined");
+        drawn.clear();
         browser.Navigate(MapPagePath(pageFolder));
-        return WaitFor("window.stationMap !== undefined && stationMap.markersShown >= 0 && stationMap.hostReady");
+        return QTest::qWaitFor([&] { return !drawn.isEmpty(); }, Timeout) &&
+               WaitFor("window.stationMap !== undefined && stationMap.drawn && stationMap.hostReady");
     }
 
-    int MarkerCount() { return Run("document.querySelectorAll('.leaflet-marker-icon').length").toInt(); }
+    // The icons the page draws, "|" between them.
+    QString Icons() { return Run("stationMap.points.map(p => p.icon).join('|')").toString(); }
+
+    // A click of the mouse where point i of the marker file is drawn.
+    void ClickPoint(int i, QPoint offset = {}) {
+        const QVariantList at =
+            Run(QStringLiteral(
+                    "var p = stationMap.map.latLngToContainerPoint(stationMap.points[%1].latlng); [p.x, p.y]")
+                    .arg(i))
+                .toList();
+        ASSERT_EQ(at.size(), 2);
+        QTest::mouseClick(browser.focusProxy(), Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()) + offset);
+    }
+    QString PopupText() {
+        return Run("var c = document.querySelector('.leaflet-popup-content'); c ? c.textContent : ''").toString();
+    }
+
+    QList<int> drawn;
+    QMetaObject::Connection drawnConnection =
+        QObject::connect(&browser, &BrowserControl::PageDrawn, [this](int points) { drawn.append(points); });
 
     // A click on the map, a name typed into the form it opens (the newest: a closed one fades out), and Save.
     void MarkPoi(double lat, double lon, const QString& name) {
@@ -74,35 +99,38 @@ protected:
 
 }  // namespace
 
-TEST_F(MapInBrowser, EveryMarkerLineBecomesAMarkerWithItsIcon) {
+TEST_F(MapInBrowser, EveryMarkerLineIsDrawnWithItsIconAndOpensItsPopupWhenClicked) {
+    browser.resize(1200, 900);  // the POIs lie some 250 pixels from the vehicle
     WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), pois);
     ASSERT_TRUE(ShowPage(folder.Path(), 24.1502, 120.6712));
-    EXPECT_TRUE(WaitFor("document.querySelectorAll('.leaflet-marker-icon').length === 3"));
-
-    const QStringList icons =
-        Run("Array.from(document.querySelectorAll('.leaflet-marker-icon'), i => i.src)").toStringList();
-    ASSERT_EQ(icons.size(), 3);
-    EXPECT_TRUE(icons[0].endsWith("/carimage/C-rv/car090.gif")) << icons[0].toStdString();
-    EXPECT_TRUE(icons[1].endsWith("/carimage/House/House3.gif")) << icons[1].toStdString();
-    EXPECT_TRUE(icons[2].endsWith("/carimage/House/House5.gif")) << icons[2].toStdString();
+    EXPECT_EQ(drawn, QList<int>{3});
+    EXPECT_EQ(Icons(), "C-rv\\car090.gif|House\\House3.gif|House\\House5.gif");
     // The icons the build drew decode in the browser.
     EXPECT_TRUE(
-        WaitFor("Array.from(document.querySelectorAll('.leaflet-marker-icon'))"
-                ".every(i => i.complete && i.naturalWidth === 32)"));
+        Run("Object.values(stationMap.icons._images).every(i => i.complete && i.naturalWidth === 32)").toBool());
 
-    // The popup shows field 4 with its line breaks, and a name's markup as text.
-    Run("stationMap.map.eachLayer(l => { if (l.getIcon && l.getIcon().options.iconUrl === 'House/House5.gif')"
-        " l.openPopup(); })");
-    EXPECT_TRUE(WaitFor("document.querySelector('.leaflet-popup-content') !== null"));
-    EXPECT_EQ(Run("document.querySelector('.leaflet-popup-content').textContent").toString(),
-              "<img src=x onerror=\"window.injected=1\">Harbour");
+    // A click on an icon shows field 4 with its line breaks, and a name's markup as text.
+    ClickPoint(0, QPoint(10, -12));  // near the icon's corner
+    const QString vehicle = "2024/05/01 10:00:00Direction:EastSpeed:" + FormatSpeed(folder.Path(), 12.5f);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return PopupText() == vehicle; }, Timeout)) << PopupText().toStdString();
+    EXPECT_EQ(Run("document.querySelectorAll('.leaflet-popup-content br').length").toInt(), 2);
+    ClickPoint(2);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return PopupText() == "<img src=x onerror=\"window.injected=1\">Harbour"; }, Timeout))
+        << PopupText().toStdString();
     EXPECT_FALSE(Run("window.injected === 1").toBool());
+    // A second click closes it, as a marker's popup closes.
+    ClickPoint(2);
+    EXPECT_TRUE(WaitFor("document.querySelector('.leaflet-popup') === null"));
+    // A click beside every icon offers a new POI instead.
+    ClickPoint(2, QPoint(40, 40));
+    EXPECT_TRUE(WaitFor("document.querySelector('.new-poi') !== null"));
 }
 
 TEST_F(MapInBrowser, NavigatingAgainReadsTheRewrittenMarkerFile) {
     WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), PoiList{});
     ASSERT_TRUE(ShowPage(folder.Path(), 24.1502, 120.6712));
-    EXPECT_TRUE(WaitFor("document.querySelectorAll('.leaflet-marker-icon').length === 1"));
+    EXPECT_EQ(Icons(), "C-rv\\car090.gif");
 
     TrackList track;
     track.Append(Position(24.10, 120.60, 0));
@@ -110,17 +138,48 @@ TEST_F(MapInBrowser, NavigatingAgainReadsTheRewrittenMarkerFile) {
     track.Append(Position(24.12, 120.62, 180));
     WriteTrailMarkers(folder.Path(), track, 1, pois);
     ASSERT_TRUE(ShowPage(folder.Path(), 24.11, 120.61));
-    EXPECT_TRUE(WaitFor("document.querySelectorAll('.leaflet-marker-icon').length === 5"));
-    EXPECT_EQ(Run("document.querySelectorAll('img[src$=\"C-Rv/car045.gif\"]').length").toInt(), 1);
-    EXPECT_EQ(Run("document.querySelectorAll('img[src^=\"POI/car\"]').length").toInt(), 2);
+    EXPECT_EQ(drawn, QList<int>{5});
+    EXPECT_EQ(Icons(), "POI\\car000.gif|C-Rv\\car045.gif|POI\\car180.gif|House\\House3.gif|House\\House5.gif");
     EXPECT_NEAR(Run("stationMap.map.getCenter().lat").toDouble(), 24.11, 1e-6);
     EXPECT_EQ(Run("stationMap.map.getZoom()").toInt(), 15);
+}
+
+TEST_F(MapInBrowser, AClickOnATrailOpensThePopupOfTheIconOnTop) {
+    browser.resize(1200, 900);
+    TrackList track;
+    const auto at = [&track](double lat, double lon) {
+        TrackRecord r = Position(lat, lon, 0);
+        r.Time = QStringLiteral("2024/05/01 10:%1:00").arg(track.UBound() / 60, 2, 10, QChar('0')) + "#" +
+                 QString::number(track.UBound());
+        track.Append(r);
+    };
+    for (int row = 0; row < 10; ++row)
+        for (int column = 0; column < 20; ++column) at(24.10 + row * 0.002, 120.60 + column * 0.002);
+    // Icons stack as the map's markers do: a later line over an earlier one at the same place, and one further
+    // south over one further north.
+    at(24.1091 - 8 * 4.36 / 111320, 120.6191);  // 8 pixels further south of the two after it
+    at(24.1091, 120.6191);
+    at(24.1091, 120.6191);
+    WriteTrailMarkers(folder.Path(), track, 55, pois);
+    ASSERT_TRUE(ShowPage(folder.Path(), 24.109, 120.619));
+    EXPECT_EQ(drawn, QList<int>{205});
+
+    const auto popupAfterClick = [&](int point, QPoint offset) {
+        ClickPoint(point, offset);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !PopupText().isEmpty(); }, Timeout));
+        const QString text = PopupText().section('#', 1).section("Direction", 0, 0);
+        Run("stationMap.map.closePopup()");
+        EXPECT_TRUE(WaitFor("document.querySelector('.leaflet-popup') === null"));  // it fades out before it goes
+        return text;
+    };
+    for (int point : {0, 55, 137, 199}) EXPECT_EQ(popupAfterClick(point, QPoint(-15, 15)), QString::number(point));
+    EXPECT_EQ(popupAfterClick(201, {}), "200") << "the southern icon covers the middle of the others";
+    EXPECT_EQ(popupAfterClick(201, QPoint(0, -12)), "202") << "of two at one place, the later line";
 }
 
 TEST_F(MapInBrowser, MarkedPoisAreHandedBackAndShown) {
     WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), PoiList{});
     ASSERT_TRUE(ShowPage(folder.Path(), 24.1502, 120.6712));
-    EXPECT_TRUE(WaitFor("document.querySelectorAll('.leaflet-marker-icon').length === 1"));
 
     MarkPoi(24.15, 120.65, "Harbour");
     EXPECT_TRUE(QTest::qWaitFor([&] { return folder.Read("poi.txt") == "Harbour,24.15,120.65\r\n"; }, Timeout))

@@ -14,6 +14,7 @@
 #include "TrackWindow.h"
 #include "common/DisplayTexts.h"
 #include "common/Shared.h"
+#include "monitor/HistoryLog.h"
 #include "monitor/gui/frmWaiting.h"
 #include "platform/gui/ListView.h"
 #include "platform/gui/SerialPortControl.h"
@@ -26,7 +27,9 @@ protected:
         ASSERT_TRUE(t.Show());
         w = t.window.get();
         w->dtpFromTime->setDate(LoggedDay);
+        frmTrack::QueryServeMilliseconds = 0;  // messages after every line, so a test can act at a given line
     }
+    void TearDown() override { frmTrack::QueryServeMilliseconds = servedEvery; }
     // Runs the query with `during` called whenever the read serves messages.
     void QueryWhile(const std::function<void()>& during) {
         QTimer tick;
@@ -39,6 +42,7 @@ protected:
 
     TrackWindow t;
     frmTrack* w = nullptr;
+    const int servedEvery = frmTrack::QueryServeMilliseconds;
 };
 }  // namespace
 
@@ -100,6 +104,71 @@ TEST_F(HistoryQueryWindow, StopInTheWaitBoxKeepsTheRowsListedSoFar) {
     EXPECT_TRUE(w->cmdExport->isEnabled());
     EXPECT_TRUE(w->cmdQuery->isEnabled());
     EXPECT_EQ(w->DateView->SelectedRow(), 0);
+}
+
+TEST_F(HistoryQueryWindow, StopDoesNotListTheRecordReadBeforeIt) {
+    // Records end CR CR LF, so half the lines read are empty. Messages are served after every line read and
+    // before it is used: a Stop must drop the line just read also when that is a record, not only an empty line.
+    WriteHistoryDay(t.folder, 10);
+    QList<int> rowsWhenServed;
+    QueryWhile([&] { rowsWhenServed.append(w->DateView->RowCount()); });
+    // Two serves find 4 rows: the one after the empty line that ends the fourth record, and the one after the
+    // fifth record, which is listed right after it.
+    ASSERT_EQ(rowsWhenServed.count(4), 2);
+    ASSERT_EQ(rowsWhenServed.value(rowsWhenServed.lastIndexOf(4) + 1), 5);
+
+    int servesWithFour = 0;
+    QueryWhile([&] {
+        if (w->DateView->RowCount() == 4 && ++servesWithFour == 2) w->findChild<frmWaiting*>()->Command1->click();
+    });
+    EXPECT_EQ(w->DateView->RowCount(), 4) << "the fifth record was read at Stop and is not listed";
+    EXPECT_EQ(Total(), "Total:4");
+    EXPECT_EQ(w->TrackList.UBound(), 4);
+    EXPECT_EQ(w->TrackList[4].Time, "");
+}
+
+TEST_F(HistoryQueryWindow, AFullDayIsListedWhileTheTableFollowsTheRead) {
+    frmTrack::QueryServeMilliseconds = servedEvery;  // served on the time slice, as for the user
+    QByteArray log;
+    for (int s = 0; s < 86400; ++s) {
+        log += HistoryRecord({FormatTimestamp(QDateTime(LoggedDay, QTime(0, 0)).addSecs(s)), "E", 120.5, "N",
+                              24.1 + s / 1e6, float(s % 120), 90, "A"});
+    }
+    t.folder.Write("export/History-2009-02.log", log);
+
+    QList<int> rowsWhenServed;
+    bool waitBoxShown = true;
+    QueryWhile([&] {
+        rowsWhenServed.append(w->DateView->RowCount());
+        const auto boxes = w->findChildren<frmWaiting*>();
+        waitBoxShown = waitBoxShown && boxes.size() == 1 && boxes[0]->isVisible();
+    });
+    EXPECT_TRUE(waitBoxShown);
+    EXPECT_GT(
+        std::count_if(rowsWhenServed.begin(), rowsWhenServed.end(), [](int rows) { return rows > 0 && rows < 32767; }),
+        1)
+        << "the rows show in the table as they are read";
+    EXPECT_TRUE(std::is_sorted(rowsWhenServed.begin(), rowsWhenServed.end()));
+    ASSERT_EQ(w->DateView->RowCount(), 32767) << "a signed 16-bit count";
+    EXPECT_EQ(Total(), "Total:32767");
+    EXPECT_EQ(Table().Text(32766, 0), "32767");
+    EXPECT_EQ(Table().Key(32766), "#32766");
+    EXPECT_EQ(Table().Text(32766, 1), "2009/02/18 09:06:06");
+    EXPECT_EQ(Table().Text(32766, 6), FormatSpeed(t.folder.Path(), 6));
+    EXPECT_EQ(w->TrackList.UBound(), 32767);
+    EXPECT_EQ(w->DateView->SelectedRow(), 0);
+
+    // Stop at the first serve that finds rows: the read ends there, whatever it had come to.
+    int stoppedAt = -1;
+    QueryWhile([&] {
+        if (stoppedAt < 0 && w->DateView->RowCount() > 0) {
+            stoppedAt = w->DateView->RowCount();
+            w->findChild<frmWaiting*>()->Command1->click();
+        }
+    });
+    ASSERT_GT(stoppedAt, 0);
+    EXPECT_EQ(w->DateView->RowCount(), stoppedAt);
+    EXPECT_EQ(Total(), "Total:" + QString::number(stoppedAt));
 }
 
 TEST_F(HistoryQueryWindow, ConnectingOrClosingTheWindowDuringTheReadEndsIt) {
