@@ -5,31 +5,14 @@
 #include <cstring>
 
 #include "monitor/HistoryLog.h"
-
-namespace {
-
-// The entries of folder named `name` without regard to case, the exact spelling first, as the log writer picks it.
-QStringList FindIgnoringCase(const QString& folder, const QString& name, QDir::Filters kind) {
-    QStringList found;
-    const QStringList entries = QDir(folder).entryList(kind | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) != 0) continue;
-        if (entry == name)
-            found.prepend(folder + "/" + entry);
-        else
-            found.append(folder + "/" + entry);
-    }
-    return found;
-}
-
-}  // namespace
+#include "platform/PathIgnoringCase.h"
 
 QString FindHistoryFile(const QString& programFolder, const QDate& day) {
     const QString name = HistoryFileName(QDateTime(day, QTime(12, 0)));
     // Where "export" and "Export" both exist (logs copied in beside the station's own), either may hold the month.
-    for (const QString& folder : FindIgnoringCase(programFolder, QStringLiteral("export"), QDir::Dirs)) {
-        const QStringList files = FindIgnoringCase(folder, name, QDir::Files);
-        if (!files.isEmpty()) return files.first();
+    for (const QString& folder : EntriesIgnoringCase(programFolder, QStringLiteral("export"), QDir::Dirs)) {
+        const QString file = FindIgnoringCase(folder, name, QDir::Files);
+        if (!file.isEmpty()) return file;
     }
     return {};
 }
