@@ -30,6 +30,7 @@ SpareList<QString> Template(int lines) {
 
 class MapFiles : public testing::Test {
 protected:
+    const DefaultLocale english{QLocale::English, QLocale::UnitedStates};  // the expected texts use "."
     ProgramFolder folder{ProgramFolder::Data};
     PoiList pois;
 

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "DefaultLocale.h"
 #include "TrackWindow.h"
 #include "common/DisplayTexts.h"
 #include "monitor/HistoryLog.h"
@@ -27,6 +28,7 @@ protected:
         const QStringList logs = QDir(t.folder.File("export")).entryList({"History-*.log"});
         return logs.size() == 1 ? t.folder.Read("export/" + logs[0]) : QByteArray();
     }
+    const DefaultLocale english{QLocale::English, QLocale::UnitedStates};  // the expected texts use "."
     TrackWindow t;
     frmTrack* w = nullptr;
 };
