@@ -16,27 +16,17 @@
 
 namespace {
 
-struct Query {
-    const char* name;
-    const char* from;
-    const char* to;
-    const char* lowSpeed;
-    const char* highSpeed;
-};
-
 const QString& MonthLog() {
     static QTemporaryDir folder;
     static const QString log = WriteMonthLog(folder.path());
     return log;
 }
 
-void ReadAndFilter(benchmark::State& state, Query q) {
+void ReadAndFilter(benchmark::State& state, MonthQuery q) {
     const QString& log = MonthLog();
     if (log.isEmpty()) state.SkipWithError("the month's log cannot be written");
-    const HistoryFilter filter =
-        MakeHistoryFilter(MonthLogDay, QString(q.from).left(2), QString(q.from).mid(3), QString(q.to).left(2),
-                          QString(q.to).mid(3), q.lowSpeed, q.highSpeed);
-    const AwkQuery awkQuery{filter.LowerTime, filter.UpperTime, q.lowSpeed, q.highSpeed};
+    const HistoryFilter filter = q.Filter();
+    const AwkQuery awkQuery = q.ForAwk();
 
     double ours = 0, awk = 0;
     long matches = 0;
@@ -71,11 +61,11 @@ void ReadAndFilter(benchmark::State& state, Query q) {
                 ours / n, awk / n, awk > 0 ? ours / awk : 0, listed, matches);
 }
 
-BENCHMARK_CAPTURE(ReadAndFilter, FullDay, Query{"full day", "00:00", "24:00", "0", "999"})
+BENCHMARK_CAPTURE(ReadAndFilter, FullDay, MonthQuery{"full day", "00:00", "24:00", "0", "999"})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
-BENCHMARK_CAPTURE(ReadAndFilter, Narrow, Query{"narrow", "08:00", "09:00", "10", "50"})
+BENCHMARK_CAPTURE(ReadAndFilter, Narrow, MonthQuery{"narrow", "08:00", "09:00", "10", "50"})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);

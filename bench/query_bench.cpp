@@ -26,14 +26,6 @@
 
 namespace {
 
-struct Query {
-    const char* name;
-    const char* from;
-    const char* to;
-    const char* lowSpeed;
-    const char* highSpeed;
-};
-
 ProgramFolder& Folder() {
     static ProgramFolder folder(ProgramFolder::Station);
     return folder;
@@ -56,7 +48,7 @@ frmTrack& Window() {
     return *window;
 }
 
-void GetRecords(benchmark::State& state, Query q) {
+void GetRecords(benchmark::State& state, MonthQuery q) {
     const QString& log = MonthLog();
     if (log.isEmpty()) state.SkipWithError("the month's log cannot be written");
     frmTrack& window = Window();
@@ -68,10 +60,7 @@ void GetRecords(benchmark::State& state, Query q) {
     window.Combo3->setCurrentText(QString(q.to).mid(3));
     window.txtFromSpeed->setText(q.lowSpeed);
     window.txtToSpeed->setText(q.highSpeed);
-    const HistoryFilter filter =
-        MakeHistoryFilter(MonthLogDay, QString(q.from).left(2), QString(q.from).mid(3), QString(q.to).left(2),
-                          QString(q.to).mid(3), q.lowSpeed, q.highSpeed);
-    const AwkQuery awkQuery{filter.LowerTime, filter.UpperTime, q.lowSpeed, q.highSpeed};
+    const AwkQuery awkQuery = q.ForAwk();
 
     double ours = 0, awk = 0;
     long matches = 0;
@@ -144,11 +133,11 @@ void StopDuringRead(benchmark::State& state) {
                 total / double(state.iterations()) * 1000, worst * 1000);
 }
 
-BENCHMARK_CAPTURE(GetRecords, FullDay, Query{"full day", "00:00", "24:00", "0", "999"})
+BENCHMARK_CAPTURE(GetRecords, FullDay, MonthQuery{"full day", "00:00", "24:00", "0", "999"})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
-BENCHMARK_CAPTURE(GetRecords, Narrow, Query{"narrow", "08:00", "09:00", "10", "50"})
+BENCHMARK_CAPTURE(GetRecords, Narrow, MonthQuery{"narrow", "08:00", "09:00", "10", "50"})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);

@@ -17,6 +17,7 @@
 #include "MonthLog.h"
 #include "PoiTableFill.h"
 #include "ProgramFolder.h"
+#include "StationBenchmarks.h"
 #include "monitor/gui/MapBrowser.h"
 #include "monitor/gui/frmTrack.h"
 #include "platform/gui/BrowserControl.h"
@@ -149,18 +150,4 @@ BENCHMARK_CAPTURE(Drawing, LivePosition, false)->UseManualTime()->Unit(benchmark
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    MapBrowser::StartEngine = true;
-    MessageBox::SetHandler([](const MessageBox::Call& call) {
-        std::fprintf(stderr, "message: %s\n", qPrintable(call.text));
-        return int(MessageBox::Ok);
-    });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunStationBenchmarks(argc, argv, true); }

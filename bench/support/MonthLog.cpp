@@ -68,3 +68,13 @@ QString WriteMonthLog(const QString& programFolder) {
     if (file.write(chunk) != chunk.size()) return {};
     return path;
 }
+
+HistoryFilter MonthQuery::Filter() const {
+    return MakeHistoryFilter(MonthLogDay, QString(from).left(2), QString(from).mid(3), QString(to).left(2),
+                             QString(to).mid(3), lowSpeed, highSpeed);
+}
+
+AwkQuery MonthQuery::ForAwk() const {
+    const HistoryFilter filter = Filter();
+    return {filter.LowerTime, filter.UpperTime, lowSpeed, highSpeed};
+}
