@@ -133,12 +133,19 @@ TEST(frmTrackLoad, PageTemplateLinesBecomeTheTemplateListWithItsSpare) {
     EXPECT_EQ(tpl[6], "");
 }
 
-TEST(frmTrackLoad, PoisOfTheTableAreListedInTableOrder) {
-    TrackWindow t;
+namespace {
+// Two POIs in the window's table before it loads.
+void StoreHarbourAndStation(TrackWindow& t) {
     DBLib().OpenConnection(t.folder.File("database/POI.mdb"));
     DBLib().InsertCoordinate(120.65, 24.15, "1", "Harbour");
     DBLib().InsertCoordinate(120.68, 24.14, "3", "Station");
     DBLib().CloseConnection();
+}
+}  // namespace
+
+TEST(frmTrackLoad, PoisOfTheTableAreListedInTableOrder) {
+    TrackWindow t;
+    StoreHarbourAndStation(t);
     ASSERT_TRUE(t.Show());
     ASSERT_EQ(t.window->PoiList.UBound(), 2);
     EXPECT_EQ(t.window->PoiList[0].Explanation, "Harbour");
@@ -159,10 +166,7 @@ TEST(frmTrackLoad, APoiTableBeyondThe16BitCountIsReportedAndTheFirst32767Listed)
 
 TEST(frmTrackLoad, AReloadThatCannotReadTheTableIsReportedAndTheMapKeepsItsPois) {
     TrackWindow t;
-    DBLib().OpenConnection(t.folder.File("database/POI.mdb"));
-    DBLib().InsertCoordinate(120.65, 24.15, "1", "Harbour");
-    DBLib().InsertCoordinate(120.68, 24.14, "3", "Station");
-    DBLib().CloseConnection();
+    StoreHarbourAndStation(t);
     ASSERT_TRUE(t.Show());
     t.window->fraMap->show();
 
