@@ -1,5 +1,6 @@
 #include "common/TextCodec.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -22,6 +23,13 @@ bool IsValidUtf8(QByteArrayView bytes) {
 QString DecodeText(QByteArrayView bytes) {
     const QByteArrayView text = WithoutByteOrderMark(bytes);
     return DecodePart(text, !IsValidUtf8(text));
+}
+
+QStringList SplitTextLines(QByteArrayView bytes) {
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = DecodeText(bytes).split(lineEnd);
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // the end of the last line, not a line
+    return lines;
 }
 
 QString DecodePart(QByteArrayView bytes, bool big5) {

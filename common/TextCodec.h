@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 // The text files the station reads are UTF-8, the code page of this desktop. Files made on older systems hold Big5,
 // the code page of the station's own Chinese texts: a file that is not valid UTF-8 is read as Big5 rather than
@@ -14,6 +15,10 @@ bool IsValidUtf8(QByteArrayView bytes);
 
 // The text of a whole file: UTF-8 when it is valid UTF-8, else Big5. The byte-order mark is dropped.
 QString DecodeText(QByteArrayView bytes);
+
+// The lines of a whole file's text, decoded as DecodeText does: a CR LF, a CR or an LF alone ends a line, an empty
+// line stands for each empty line, and the last line needs no line end.
+QStringList SplitTextLines(QByteArrayView bytes);
 
 // Part of a file's bytes, decoded as the whole file is (big5 tells which).
 QString DecodePart(QByteArrayView bytes, bool big5);

@@ -1,6 +1,5 @@
 #include "monitor/HandBackImport.h"
 
-#include <QRegularExpression>
 #include <cmath>
 
 #include "common/Blanks.h"
@@ -17,8 +16,7 @@ bool ReadDegrees(const QString& field, double& value) {
 
 QList<HandBackPoi> ParseHandBackFile(const QByteArray& text) {
     QList<HandBackPoi> pois;
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    for (const QString& line : DecodeText(text).split(lineEnd)) {
+    for (const QString& line : SplitTextLines(text)) {
         if (line.isEmpty()) continue;
         const QStringList fields = line.split(u',');
         if (fields.size() < 3 || TrimBlanks(fields[0]).isEmpty()) continue;

@@ -1,7 +1,5 @@
 #include "monitor/MapPage.h"
 
-#include <QRegularExpression>
-
 #include "common/StationError.h"
 #include "common/TextCodec.h"
 #include "monitor/MapFileWriter.h"
@@ -16,12 +14,8 @@ QString MapTemplatePath(const QString& programFolder) {
 }
 
 SpareList<QString> ReadMapTemplate(const QString& programFolder) {
-    const QString text = DecodeText(ReadRegularFile(MapTemplatePath(programFolder)));
-    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-    // A last line end closes the last line; it does not open an empty one.
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     SpareList<QString> result;
-    for (const QString& line : lines) result.Append(line);
+    for (const QString& line : SplitTextLines(ReadRegularFile(MapTemplatePath(programFolder)))) result.Append(line);
     return result;
 }
 

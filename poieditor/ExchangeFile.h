@@ -3,12 +3,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/TextCodec.h"
+
 // Reading and writing the POI exchange files: plain text, lines ended by CR LF (a CR or an LF alone also ends one).
 // Failures throw StationError with the description.
 
-// The lines of a file's text (UTF-8, or Big5 when it is not valid UTF-8); an empty line stands for each empty line,
-// the last line needs no line end. Only a regular file is read.
-QStringList SplitTextLines(const QByteArray& text);
+// The lines of a file (UTF-8, or Big5 when it is not valid UTF-8), as SplitTextLines gives them. Only a regular
+// file is read.
 QStringList ReadTextLines(const QString& path);
 
 // Replaces the file at path with text; a failed write (a full disk too) leaves any earlier file of that name as it
