@@ -81,7 +81,6 @@ TEST(SentenceFramer, AStreamWithoutCarriageReturnsKeepsOnlyTheNewest64KiB) {
 // lines anywhere: the framing must accept exactly the $GPRMC lines that a split at CR finds in the file.
 TEST(SentenceFramer, RealCapturesYieldTheirCrFramedGprmcCount) {
     const QString folder = NmeaCaptureFolder();
-    if (folder.isEmpty()) GTEST_SKIP() << "receiver captures not present";
 
     struct Capture {
         const char* file;

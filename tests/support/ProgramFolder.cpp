@@ -53,7 +53,4 @@ QString SourceDir() { return QStringLiteral(TERVANE_SOURCE_DIR); }
 QString StationDir() { return QStringLiteral(TERVANE_STATION_DIR); }
 QString BinDir() { return QStringLiteral(TERVANE_BIN_DIR); }
 
-QString NmeaCaptureFolder() {
-    const QString folder = QDir(SourceDir() + "/../shared/testdata/nmea").absolutePath();
-    return QFileInfo::exists(folder) ? folder : QString();
-}
+QString NmeaCaptureFolder() { return SourceDir() + "/tests/data/nmea"; }

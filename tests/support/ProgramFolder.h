@@ -24,7 +24,7 @@ private:
     QTemporaryDir dir_;
 };
 
-// The folder of the shared receiver captures, or "" where it is absent.
+// The folder of the real receivers' captures that come with the tests (see its SOURCES.md).
 QString NmeaCaptureFolder();
 QString SourceDir();
 QString StationDir();
