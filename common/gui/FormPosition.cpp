@@ -39,16 +39,29 @@ bool Reachable(const QRect& bounds) {
     return false;
 }
 
+// A size saved on a larger desktop would put the window's own controls out of sight, and one of thousands of
+// pixels each way takes memory without end while it is being painted.
+bool FitsAScreen(const QSize& size) {
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QSize room = screen->availableGeometry().size();
+        if (size.width() <= room.width() && size.height() <= room.height()) return true;
+    }
+    return false;
+}
+
 // Moves by the window's own x()/y(), the frame's corner for a top-level window, so that a restored window stands
 // where it was saved rather than a frame's width lower and to the right. Bounds that would leave the window too
-// small to use, or off every screen (a value from another desktop, or damaged), give way to its design size,
-// centred, as when nothing is stored.
+// small to use, larger than any screen, or off every screen (a value from another desktop, or damaged), give way to
+// its design size, centred, as when nothing is stored.
 void MoveTo(QWidget* frm, double left, double top, double width, double height) {
-    const QRect bounds(Twips::ToPixels(left), Twips::ToPixels(top), Twips::ToPixels(width),
-                       Twips::ToPixels(height));
-    if (bounds.width() >= UsableWidth && bounds.height() >= UsableHeight && Reachable(bounds)) {
-        frm->move(bounds.topLeft());
-        frm->resize(bounds.size());
+    const QSize size(Twips::ToPixels(width), Twips::ToPixels(height));
+    // A corner this far out is off every screen; held here so that the bounds' far edges stay within an int.
+    constexpr int Far = 1 << 20;
+    const QPoint corner(std::clamp(Twips::ToPixels(left), -Far, Far), std::clamp(Twips::ToPixels(top), -Far, Far));
+    if (size.width() >= UsableWidth && size.height() >= UsableHeight && FitsAScreen(size) &&
+        Reachable(QRect(corner, size))) {
+        frm->move(corner);
+        frm->resize(size);
     } else if (const QScreen* screen = frm->screen()) {
         frm->move(screen->availableGeometry().center() - frm->rect().center());
     }

@@ -3,7 +3,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace Twips {
 
@@ -13,7 +15,13 @@ double PerPixel() {
     return 1440.0 / (dpi > 0 ? dpi : 96.0);
 }
 
-int ToPixels(double twips) { return static_cast<int>(std::lround(twips / PerPixel())); }
+// Saturates rather than wraps: a stored size beyond an int must read as too large, not as some other size.
+int ToPixels(double twips) {
+    const double pixels = std::round(twips / PerPixel());
+    if (std::isnan(pixels)) return 0;
+    return static_cast<int>(std::clamp(pixels, double(std::numeric_limits<int>::min()),
+                                       double(std::numeric_limits<int>::max())));
+}
 double FromPixels(int pixels) { return pixels * PerPixel(); }
 
 void Move(QWidget* w, double left, double top, double width, double height) {

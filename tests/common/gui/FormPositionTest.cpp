@@ -58,17 +58,27 @@ TEST_F(FormPosition, BoundsThatWouldLoseTheWindowGiveItsDesignSizeCentred) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QRect centred(QPoint(), kStart.size());
     centred.moveCenter(screen.center());
-    for (const char* value : {"0,1200,900,12000,9000",  // no comma after the height: height 0
-                              "garbage", "0,1200,900,-12000,9000,", "0,1200,900,12000,-1,", "0,1200,900,30,20,",
-                              "0,-90000,-90000,12000,9000,", "0,900000,900,12000,9000,"}) {
+    const auto twips = [](int pixels) { return QString::number(Twips::FromPixels(pixels)); };
+    const QStringList values{
+        "0,1200,900,12000,9000",  // no comma after the height: height 0
+        "garbage", "0,1200,900,-12000,9000,", "0,1200,900,12000,-1,", "0,1200,900,30,20,", "0,-90000,-90000,12000,9000,",
+        "0,900000,900,12000,9000,",
+        // Only the bottom edge showing, the title bar above the screen.
+        "0,0," + twips(screen.top() + 20 - 600) + ",12000,9000,",
+        // Larger than the screen: saved on a bigger monitor, or beyond any screen (and beyond an int's pixels).
+        "0,0,0," + twips(screen.width() + 1) + ",9000,", "0,0,0,12000," + twips(screen.height() + 1) + ",",
+        "0,0,0,500000,500000,", "0,0,0,57600,32400,", "0,0,0,64424517632,9000," /* 2^32 + 546 pixels */};
+    for (const QString& value : values) {
         Store(value);
         const auto frm = Restored();
-        EXPECT_EQ(frm->size(), kStart.size()) << value;
-        EXPECT_EQ(frm->geometry().center(), centred.center()) << value;
+        EXPECT_EQ(frm->size(), kStart.size()) << value.toStdString();
+        EXPECT_EQ(frm->geometry().center(), centred.center()) << value.toStdString();
     }
-    // Partly off the screen is where the user put it.
+    // Partly off the screen is where the user put it, and a window as large as the screen fits.
     Store("0,-3000,-1500,12000,9000,");
     EXPECT_EQ(Restored()->geometry(), Pixels(-3000, -1500, 12000, 9000));
+    Store("0,0,0," + twips(screen.width()) + "," + twips(screen.height()) + ",");
+    EXPECT_EQ(Restored()->size(), screen.size());
 }
 
 TEST_F(FormPosition, SavedBoundsRestoreTheSameWindow) {

@@ -67,7 +67,13 @@ TEST(frmTrackLayout, MinimizedWindowMovesNothing) {
     w.setWindowState(Qt::WindowMinimized);
     w.resize(Twips::ToPixels(6000), Twips::ToPixels(6000));
     QCoreApplication::processEvents();
-    if (w.isMinimized()) EXPECT_EQ(At(w.fraMap).width, before.width);
+    ASSERT_TRUE(w.isMinimized());
+    EXPECT_EQ(At(w.fraMap).width, before.width);
+    // Shown again at that size, it is laid out for it.
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(Twips::ToPixels(6000), Twips::ToPixels(6000));
+    QCoreApplication::processEvents();
+    EXPECT_LT(At(w.fraMap).width, before.width);
 }
 
 TEST(frmTrackLayout, DesignSizeShowsEveryControlWhereTheDesignPutsIt) {
