@@ -19,8 +19,8 @@ double PerPixel() {
 int ToPixels(double twips) {
     const double pixels = std::round(twips / PerPixel());
     if (std::isnan(pixels)) return 0;
-    return static_cast<int>(std::clamp(pixels, double(std::numeric_limits<int>::min()),
-                                       double(std::numeric_limits<int>::max())));
+    return static_cast<int>(
+        std::clamp(pixels, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
 }
 double FromPixels(int pixels) { return pixels * PerPixel(); }
 

@@ -61,8 +61,8 @@ TEST_F(FormPosition, BoundsThatWouldLoseTheWindowGiveItsDesignSizeCentred) {
     const auto twips = [](int pixels) { return QString::number(Twips::FromPixels(pixels)); };
     const QStringList values{
         "0,1200,900,12000,9000",  // no comma after the height: height 0
-        "garbage", "0,1200,900,-12000,9000,", "0,1200,900,12000,-1,", "0,1200,900,30,20,", "0,-90000,-90000,12000,9000,",
-        "0,900000,900,12000,9000,",
+        "garbage", "0,1200,900,-12000,9000,", "0,1200,900,12000,-1,", "0,1200,900,30,20,",
+        "0,-90000,-90000,12000,9000,", "0,900000,900,12000,9000,",
         // Only the bottom edge showing, the title bar above the screen.
         "0,0," + twips(screen.top() + 20 - 600) + ",12000,9000,",
         // Larger than the screen: saved on a bigger monitor, or beyond any screen (and beyond an int's pixels).
