@@ -7,11 +7,23 @@
 
 #include "common/StationError.h"
 
-SqlCipherDatabase::SqlCipherDatabase(const QString& path, const QByteArray& key, Mode mode) {
+namespace {
+
+QString Damaged(const QString& path) {
+    return QStringLiteral("The database file '%1' cannot be opened: it is damaged.").arg(path);
+}
+
+}  // namespace
+
+SqlCipherDatabase::SqlCipherDatabase(const QString& path, const QByteArray& key, Mode mode) : path_(path) {
     // The engine would quietly make an empty database for a missing name; a missing POI file must be reported.
     if (mode == OpenExisting && !QFileInfo::exists(path)) {
         throw StationError(QStringLiteral("Could not find file '%1'.").arg(path));
     }
+    // The engine takes an empty file for an empty database, and the first statement would then miss its table. No
+    // database was ever written as nothing at all: such a file was cut short.
+    if (mode == OpenExisting && QFileInfo(path).isFile() && QFileInfo(path).size() == 0)
+        throw StationError(Damaged(path));
     // A connection serves one thread (the window thread), so the engine's own locking per call is not needed.
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (mode == CreateNew ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, flags, nullptr);
@@ -26,15 +38,9 @@ SqlCipherDatabase::SqlCipherDatabase(const QString& path, const QByteArray& key,
         throw StationError(message);
     }
     if (mode == CreateNew) return;
-    // The key is only tried when the first page is read: read it now so a wrong password fails at opening. An
-    // encrypted file tells a wrong key from damage no better than that the first page does not decrypt.
-    const int probe = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
-    if (probe != SQLITE_OK) {
-        const QString message =
-            probe == SQLITE_NOTADB
-                ? QStringLiteral("The database file '%1' cannot be opened: it is damaged, or the password is wrong.")
-                      .arg(path)
-                : ErrorMessage();
+    // The key is only tried when the first page is read: read it now so a wrong password fails at opening.
+    if (sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const QString message = ErrorMessage();
         Close();
         throw StationError(message);
     }
@@ -48,8 +54,8 @@ SqlCipherDatabase::~SqlCipherDatabase() { Close(); }
 void SqlCipherDatabase::Exec(const char* sql) {
     char* error = nullptr;
     if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-        const QString message = error ? QString::fromUtf8(error) : ErrorMessage();
         sqlite3_free(error);
+        const QString message = ErrorMessage();
         throw StationError(message);
     }
 }
@@ -59,4 +65,17 @@ void SqlCipherDatabase::Close() {
     db_ = nullptr;
 }
 
-QString SqlCipherDatabase::ErrorMessage() const { return QString::fromUtf8(sqlite3_errmsg(db_)); }
+QString SqlCipherDatabase::ErrorMessage() const {
+    // Damage may show only when a statement reaches a page past the first (a file cut short); whenever it shows,
+    // the user is told which file it is rather than the engine's word for it.
+    switch (sqlite3_errcode(db_) & 0xff) {
+        case SQLITE_CORRUPT:
+            return Damaged(path_);
+        case SQLITE_NOTADB:
+            // An encrypted file tells a wrong key from damage no better than that the first page does not decrypt.
+            return QStringLiteral("The database file '%1' cannot be opened: it is damaged, or the password is wrong.")
+                .arg(path_);
+        default:
+            return QString::fromUtf8(sqlite3_errmsg(db_));
+    }
+}

@@ -13,7 +13,7 @@ public:
         CreateNew,     // the file is made (the caller checks that none is there)
     };
 
-    // Throws StationError: missing file, a key that does not open the file, or the engine's own message.
+    // Throws StationError: missing file, a damaged file or a key that does not open it, or the engine's own message.
     SqlCipherDatabase(const QString& path, const QByteArray& key, Mode mode);
     ~SqlCipherDatabase();
     SqlCipherDatabase(const SqlCipherDatabase&) = delete;
@@ -29,8 +29,10 @@ public:
     // finalized, but no caller may step them any more (IsOpen() is false).
     void Close();
 
+    // The engine's message for the last failure; damage found in the file at any statement names the file.
     QString ErrorMessage() const;
 
 private:
+    QString path_;
     sqlite3* db_ = nullptr;
 };

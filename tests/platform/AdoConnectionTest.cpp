@@ -61,16 +61,30 @@ TEST_F(AdoConnectionTest, MissingFileIsAnErrorNamingItAndIsNeverCreated) {
 }
 
 TEST_F(AdoConnectionTest, AWrongPasswordOrADamagedFileIsRefusedNamingBoth) {
-    const auto refused = [](const QString& error) { return error.endsWith("it is damaged, or the password is wrong."); };
+    const auto refused = [](const QString& error) {
+        return error.endsWith("it is damaged, or the password is wrong.");
+    };
     AdoConnection cnn;
     EXPECT_TRUE(refused(ErrorOf([&] { cnn.Open(Text("1234")); }))) << "wrong";
     EXPECT_TRUE(refused(ErrorOf([&] { cnn.Open(Text("")); }))) << "none";
     EXPECT_EQ(cnn.State(), 0);
 
-    QByteArray bytes = folder.Read("database/POI.mdb");
-    bytes.replace(0, 64, QByteArray(64, 'x'));  // the first page overwritten
-    folder.Write("database/POI.mdb", bytes);
-    EXPECT_TRUE(refused(ErrorOf([&] { cnn.Open(Text()); }))) << "damaged";
+    // The first page overwritten, the file cut short, an empty file: each named as damaged and left as it was,
+    // whether the damage shows at the opening or at the first listing.
+    const QByteArray whole = folder.Read("database/POI.mdb");
+    for (const QByteArray& bytes :
+         {QByteArray(64, 'x') + whole.mid(64), whole.left(1024), whole.chopped(1024), QByteArray()}) {
+        folder.Write("database/POI.mdb", bytes);
+        const QString error = ErrorOf([&] {
+            cnn.Open(Text());
+            cnn.Execute("Select * from  POI")->Eof();
+        });
+        EXPECT_TRUE(error.startsWith("The database file '" + folder.File("database/POI.mdb") +
+                                     "' cannot be opened: it is damaged"))
+            << bytes.size() << " " << error.toStdString();
+        EXPECT_EQ(folder.Read("database/POI.mdb"), bytes);
+        if (cnn.State() == 1) cnn.Close();
+    }
 }
 
 TEST_F(AdoConnectionTest, SelectsGiveRowsWithNoValueApartFromEmptyText) {
