@@ -235,4 +235,13 @@ TEST_F(PoiTable, MissingDatabaseFileIsReportedWithItsPathAndNotMade) {
     EXPECT_FALSE(QFile::exists(missing));
 }
 
-TEST(DBLib, IsOneSharedObject) { EXPECT_EQ(&DBLib(), &DBLib()); }
+// The connection that one caller opens is the one every later caller works on, and lives until it is closed.
+TEST_F(PoiTable, DBLibIsOneSharedObject) {
+    DBLib().OpenConnection(Path());
+    DBLib().InsertCoordinate(120.5, 24.5, "1", "Shared");
+    bool notFound = true;
+    DBLib().SearchCoordinate("Shared", notFound);
+    EXPECT_FALSE(notFound);
+    DBLib().CloseConnection();
+    EXPECT_THROW(DBLib().CloseConnection(), StationError);
+}
