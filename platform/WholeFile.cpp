@@ -5,7 +5,8 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <cerrno>
 
 #include "common/StationError.h"
@@ -47,15 +48,76 @@ QByteArray ReadRegularFile(const QString& path) {
     return bytes;
 }
 
+namespace {
+
+[[noreturn]] void CannotWrite(const QString& path, const QString& reason) {
+    throw StationError(QStringLiteral("Cannot write %1: %2").arg(path, reason));
+}
+
+// Every byte or the reason why not. A disk that fills takes part of a write and refuses the next one with the
+// error that names the cause ("No space left on device"), so the loop goes on until the system says why.
+int WriteAll(int fd, const QByteArray& bytes) {
+    for (qsizetype at = 0; at < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + at, size_t(bytes.size() - at));
+        if (n > 0) {
+            at += n;
+        } else if (n < 0 && errno != EINTR) {
+            return errno;
+        }
+    }
+    return 0;
+}
+
+// Opens a regular file (made when missing) for writing without waiting: a FIFO with no reader is refused at once
+// rather than holding the window until someone reads it.
+int OpenRegularForWriting(const QString& path, int flags) {
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | flags, 0666);
+    if (fd < 0) CannotWrite(path, SystemError(errno));
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        CannotWrite(path, QStringLiteral("it is not a regular file"));
+    }
+    return fd;
+}
+
+}  // namespace
+
 void ReplaceFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    const auto fail = [&](const QString& reason) {
-        file.cancelWriting();
-        throw StationError(QStringLiteral("Cannot write %1: %2").arg(path, reason));
-    };
-    if (!file.open(QIODevice::WriteOnly)) fail(file.errorString());
-    // commit() does not tell of a final flush that failed, so the flush is made and checked here.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
-        fail(file.errorString());
-    if (!file.commit()) throw StationError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    if (KindOfFile(path) == FileKind::Other) CannotWrite(path, QStringLiteral("it is not a regular file"));
+    // A link stays a link: the file it points to is the one replaced.
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
+    struct stat old {};
+    const bool existed = ::stat(QFile::encodeName(target).constData(), &old) == 0;
+
+    // The new content goes to a file of its own beside the old one, made anew (never an existing file), and is
+    // renamed over the old one only once it is whole on the disk.
+    QString temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0; ++attempt) {
+        temporary =
+            target + QStringLiteral(".%1~").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        fd = ::open(QFile::encodeName(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && (errno != EEXIST || attempt > 100)) CannotWrite(path, SystemError(errno));
+    }
+    int error = WriteAll(fd, bytes);
+    if (!error && existed && ::fchmod(fd, old.st_mode & 07777) != 0) error = errno;
+    if (!error && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error && ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(QFile::encodeName(temporary).constData());
+        CannotWrite(path, SystemError(error));
+    }
+}
+
+void OverwriteFile(const QString& path, const QByteArray& bytes) {
+    const int fd = OpenRegularForWriting(path, 0);
+    int error = WriteAll(fd, bytes);
+    if (!error && ::ftruncate(fd, bytes.size()) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (error) CannotWrite(path, SystemError(error));
 }

@@ -14,6 +14,12 @@ FileKind KindOfFile(const QString& path);
 QByteArray ReadRegularFile(const QString& path);
 
 // Replaces the file at path with bytes: they go to a temporary file beside it, every write and the final flush are
-// checked, and only a file written whole is renamed over the old one. On failure (a full disk, a read-only folder)
-// the old file stays as it was, no partial file is left, and StationError says why.
+// checked, and only a file written whole is renamed over the old one. On failure (a full disk, a read-only folder,
+// a folder or FIFO by that name) the old file stays as it was, no partial file is left, and StationError gives the
+// system's reason.
 void ReplaceFile(const QString& path, const QByteArray& bytes);
+
+// Writes bytes over the regular file at path (made when missing) in place and cuts it to their length: cheaper than
+// a replace for files drawn anew all the time, at the price of a reader meeting a file mid-write. Anything but a
+// regular file is refused without waiting; StationError gives the system's reason for a failed write.
+void OverwriteFile(const QString& path, const QByteArray& bytes);

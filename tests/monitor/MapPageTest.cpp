@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "DefaultLocale.h"
+#include "FileSizeLimit.h"
 #include "ProgramFolder.h"
 #include "common/StationError.h"
 #include "monitor/MapPage.h"
@@ -86,9 +87,9 @@ TEST(MapValues, ZoomTextIsTheCaptionsLeadingNumber) {
 TEST_F(MapFiles, VehicleLineThenEveryPoi) {
     const FixRecord fix = FixRecord::FromTrack(Position("2024/05/01 10:00:00", "N", 24.1502, "E", 120.6712, 90, 12.5));
     WriteVehicleMarkers(folder.Path(), fix, pois);
-    EXPECT_EQ(
-        Markers(),
-        "24.1502|120.6712|C-rv\\car090.gif|2024/05/01 10:00:00<br>Direction:East<br>Speed:12.5 knots\r\n" + ExpectedPoiLines);
+    EXPECT_EQ(Markers(),
+              "24.1502|120.6712|C-rv\\car090.gif|2024/05/01 10:00:00<br>Direction:East<br>Speed:12.5 knots\r\n" +
+                  ExpectedPoiLines);
 }
 
 TEST_F(MapFiles, SouthernAndWesternFixesAreNegativeButPoisStayAsStored) {
@@ -199,13 +200,21 @@ TEST_F(MapFiles, ShippedTemplateGivesAOneLinePage) {
     EXPECT_TRUE(page.contains(">markers.txt</script>"));
 }
 
-TEST_F(MapFiles, MissingMapFolderIsReportedWithThePath) {
+TEST_F(MapFiles, AFileThatCannotBeWrittenIsReportedWithPathAndReason) {
     ProgramFolder bare;
-    try {
-        WriteVehicleMarkers(bare.Path(), FixRecord::FromTrack(Position("t", "N", 1, "E", 2, 0, 0)), pois);
-        FAIL() << "wrote into a missing folder";
-    } catch (const StationError& e) {
-        EXPECT_TRUE(e.Description().contains("markers.txt")) << e.Description().toStdString();
-    }
+    const FixRecord fix = FixRecord::FromTrack(Position("t", "N", 1, "E", 2, 0, 0));
+    const auto error = [&](const QString& folder) {
+        try {
+            WriteVehicleMarkers(folder, fix, pois);
+        } catch (const StationError& e) {
+            return e.Description();
+        }
+        return QString();
+    };
+    EXPECT_TRUE(error(bare.Path()).contains("markers.txt")) << "no map folder";
     EXPECT_THROW(ReadMapTemplate(bare.Path()), StationError);
+    {
+        const FileSizeLimit full(10);  // a disk that fills during the drawing
+        EXPECT_TRUE(error(folder.Path()).endsWith("markers.txt: " + qt_error_string(EFBIG)));
+    }
 }
