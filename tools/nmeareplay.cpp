@@ -8,7 +8,7 @@
 // --per byte   a unit is one byte, as a serial line at N / 10 baud would bring them
 // --loop       start again at the end of the file
 // --hold       keep the terminal open after the end until stopped
-// --link PATH  make PATH a symbolic link to the terminal (replacing an earlier link there), removed on exit
+// --link PATH  make PATH a symbolic link to the terminal, removed on exit; refused when PATH exists already
 //
 // Lines that begin with "#" are skipped; every other byte goes out as it is in the file, line ends included.
 // When nobody reads the terminal its buffer fills; what is waiting then is thrown away, so a reader that comes
@@ -191,33 +191,32 @@ private:
     std::string name_;
 };
 
+// The link exists only while the replay runs. Whatever is at the path already (the user's own receiver link, even
+// one that dangles while the receiver is unplugged) is theirs: it is never replaced, and only a link made here is
+// removed at the end.
 class Link {
 public:
     Link(const std::string& path, const std::string& target) : path_(path), target_(target) {
         if (path_.empty()) return;
         namespace fs = std::filesystem;
         std::error_code ec;
-        const fs::file_status status = fs::symlink_status(path_, ec);
-        if (fs::exists(status) && !fs::is_symlink(status)) {
-            std::fprintf(stderr, "nmeareplay: %s exists and is not a link; leaving it alone\n", path_.c_str());
-            std::exit(1);
-        }
         const fs::path parent = fs::path(path_).parent_path();
         if (!parent.empty()) fs::create_directories(parent, ec);
-        // Made under a temporary name and renamed over the old one, so a reader never finds the path missing.
-        const std::string temporary = path_ + ".nmeareplay-" + std::to_string(getpid());
-        fs::remove(temporary, ec);
-        fs::create_symlink(target_, temporary, ec);
-        if (!ec) fs::rename(temporary, path_, ec);
+        ec.clear();
+        fs::create_symlink(target_, path_, ec);  // fails when anything is there, a dangling link included
+        if (ec == std::errc::file_exists) {
+            std::fprintf(stderr, "nmeareplay: %s already exists; leaving it alone\n", path_.c_str());
+            std::exit(1);
+        }
         if (ec) {
-            fs::remove(temporary);
             std::fprintf(stderr, "nmeareplay: cannot link %s: %s\n", path_.c_str(), ec.message().c_str());
             std::exit(1);
         }
+        made_ = true;
     }
     ~Link() {
-        if (path_.empty()) return;
-        // Only our own link: another replay may have taken the path over since.
+        if (!made_) return;
+        // Only while it is still our own: the user may have put a link of theirs there since.
         std::error_code ec;
         if (std::filesystem::read_symlink(path_, ec) == target_) std::filesystem::remove(path_, ec);
     }
@@ -225,6 +224,7 @@ public:
 private:
     std::string path_;
     std::string target_;
+    bool made_ = false;
 };
 
 // Sleeps until the given moment or until a stop is requested.
