@@ -22,6 +22,11 @@ TEST(ConvertTimestamp, ModeOneGivesUpperCaseDayMonthYearWithTheEnglishMonthInEve
     DefaultLocale english(QLocale::English, QLocale::UnitedStates);
     EXPECT_EQ(ConvertTimestamp("2026/01/05 08:09:10", 1), "05-JAN-26 08:09:10");
     EXPECT_EQ(ConvertTimestamp("2026/ 1/ 5  8: 9:10", 1), "05-JAN-26 08:09:10") << "blanks inside a piece";
+    const char* const months[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    for (int m = 1; m <= 12; ++m) {
+        EXPECT_EQ(ConvertTimestamp(QStringLiteral("2026/%1/15 08:09:10").arg(m, 2, 10, QLatin1Char('0')), 1),
+                  QStringLiteral("15-%1-26 08:09:10").arg(months[m - 1]));
+    }
     EXPECT_EQ(ConvertTimestamp("2026/12/07 22:11:54", 0), "12/7/26 10:11 PM");
     {
         DefaultLocale german(QLocale::German, QLocale::Germany);

@@ -106,11 +106,13 @@ TEST_F(MapFiles, TrailMarksTheSelectedPositionAndCentresOnIt) {
     track.Append(Position("t0", "N", 24.1, "E", 120.6, 0, 1));
     track.Append(Position("t1", "S", 24.2, "W", 120.7, 45, 2));
     track.Append(Position("t2", "N", 24.3, "E", 120.8, 90, 3));
+    track.Append(Position("t3", "N", 24.4, "E", 120.9, 315, 4));
     WriteTrailMarkers(folder.Path(), track, 1, pois);
     EXPECT_EQ(Markers(),
               "24.1|120.6|POI\\car000.gif|t0<br>Direction:North<br>Speed:1   knots\r\n"
               "-24.2|-120.7|C-Rv\\car045.gif|t1<br>Direction:Northeast<br>Speed:2   knots\r\n"
-              "24.3|120.8|POI\\car090.gif|t2<br>Direction:East<br>Speed:3   knots\r\n" +
+              "24.3|120.8|POI\\car090.gif|t2<br>Direction:East<br>Speed:3   knots\r\n"
+              "24.4|120.9|POI\\car315.gif|t3<br>Direction:Northwest<br>Speed:4   knots\r\n" +
                   ExpectedPoiLines);
 }
 

@@ -36,6 +36,12 @@ TEST(TrackExport, BothFormatsByteForByte) {
                                                  Header + "T  +24.9999900 +121.6001600 19-FEB-09 00:00:05 -9999\r\n");
     EXPECT_EQ(Header.size(), 62);
 
+    // The same day and month a year later is another day.
+    SpareList<TrackRecord> years = TwoDays();
+    years.Append({"2010/02/19 00:00:05", "E", 121.60016, "N", 24.99999, 0, 0, "A"});
+    EXPECT_TRUE(TrackExportText(years, 2).endsWith("-9999\r\n\r\n" + Header +
+                                                   "T  +24.9999900 +121.6001600 19-FEB-10 00:00:05 -9999\r\n"));
+
     const SpareList<TrackRecord> empty;
     EXPECT_EQ(TrackExportText(empty, 1), "Datum,WGS84,WGS84,0,0,0,0,0\r\n");
     EXPECT_EQ(TrackExportText(empty, 2), "");
