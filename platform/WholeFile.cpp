@@ -47,6 +47,24 @@ QByteArray ReadRegularFile(const QString& path) {
     return bytes;
 }
 
+int OpenRegularFileForWriting(const QString& path, int flags) {
+    const QString notRegular = QStringLiteral("Cannot write %1: it is not a regular file").arg(path);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | flags, 0666);
+    if (fd < 0) {
+        // A FIFO that nobody reads refuses a non-blocking open with ENXIO, which would tell the user nothing.
+        const int error = errno;
+        if (KindOfFile(path) == FileKind::Other) throw StationError(notRegular);
+        throw StationError(QStringLiteral("Cannot open %1: %2").arg(path, SystemError(error)));
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw StationError(notRegular);
+    }
+    return fd;
+}
+
 void ReplaceFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     const auto fail = [&](const QString& reason) {
