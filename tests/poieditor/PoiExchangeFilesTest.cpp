@@ -87,6 +87,13 @@ TEST_F(ExchangeTable, CsvImportStoresNewNamesOnceAndReadsBackWhatWasExported) {
     }
     EXPECT_EQ(stored, 1);
     EXPECT_EQ(Rows().size(), 4);
+
+    // A name the table cannot take as it stands is skipped like any other bad line, in both imports.
+    const QString nul = QString("Nul") + QChar(0) + "name";
+    EXPECT_NO_THROW(ImportPoiCsv({nul + ",1,2,3,4,5,6,1"}, db, stored));
+    EXPECT_NO_THROW(ImportWaypoints({"WP,D," + nul + ",1,2"}, db, stored));
+    EXPECT_EQ(stored, 1);
+    EXPECT_EQ(Rows().size(), 4);
 }
 
 TEST_F(ExchangeTable, WaypointImportTakesWpLinesAsKindOnePois) {
