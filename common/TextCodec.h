@@ -5,8 +5,8 @@
 #include <QStringList>
 
 // The text files the station reads are UTF-8, the code page of this desktop. Files made on older systems hold Big5,
-// the code page of the station's own Chinese texts: a file that is not valid UTF-8 is read as Big5 rather than
-// stored with replacement characters. A UTF-8 byte-order mark at the start is no part of the text.
+// the code page of the station's own Chinese texts: text that is not valid UTF-8 is read as Big5 rather than stored
+// with replacement characters. A UTF-8 byte-order mark at the start is no part of the text.
 
 // The bytes without a UTF-8 byte-order mark at their start.
 QByteArrayView WithoutByteOrderMark(QByteArrayView bytes);
@@ -19,6 +19,11 @@ QString DecodeText(QByteArrayView bytes);
 // The lines of a whole file's text, decoded as DecodeText does: a CR LF, a CR or an LF alone ends a line, an empty
 // line stands for each empty line, and the last line needs no line end.
 QStringList SplitTextLines(QByteArrayView bytes);
+
+// The same lines for a file whose lines are records of their own, which may have been added by different programs
+// (the POI hand-back and exchange files): each line is UTF-8 where it is valid UTF-8, else Big5, so that one stray
+// byte garbles its own line only.
+QStringList SplitRecordLines(QByteArrayView bytes);
 
 // Part of a file's bytes, decoded as the whole file is (big5 tells which).
 QString DecodePart(QByteArrayView bytes, bool big5);

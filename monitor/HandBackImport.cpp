@@ -17,7 +17,7 @@ bool ReadDegrees(const QString& field, double& value) {
 
 QList<HandBackPoi> ParseHandBackFile(const QByteArray& text) {
     QList<HandBackPoi> pois;
-    for (const QString& line : SplitTextLines(text)) {
+    for (const QString& line : SplitRecordLines(text)) {
         if (line.isEmpty()) continue;
         const QStringList fields = line.split(u',');
         if (fields.size() < 3 || TrimBlanks(fields[0]).isEmpty() || !IsStorablePoiName(fields[0])) continue;

@@ -135,11 +135,13 @@ TEST_F(ExchangeTable, WaypointNumbersFollowTheLeadingNumberRule) {
     EXPECT_EQ(Rows().size(), 1);
 }
 
-TEST(ExchangeFile, ATextThatIsNotUtf8IsReadAsBig5) {
-    // Two Big5 names (地標, 台中) and a name with a byte-order mark before it in UTF-8.
-    EXPECT_EQ(SplitTextLines("\xA6\x61\xBC\xD0,1\r\n\xA5\x78\xA4\xA4,2\r\n"),
-              QStringList({QString::fromUtf8("地標,1"), QString::fromUtf8("台中,2")}));
-    EXPECT_EQ(SplitTextLines("\xEF\xBB\xBF" "Harbour,1\r\n"), QStringList({"Harbour,1"}));
+TEST(ExchangeFile, ALineThatIsNotUtf8IsReadAsBig5) {
+    // Two Big5 names (地標, 台中) around a UTF-8 one, and a name with a byte-order mark before it in UTF-8.
+    ProgramFolder folder;
+    folder.Write("pois.csv", "\xA6\x61\xBC\xD0,1\r\n中文站,3\n\xA5\x78\xA4\xA4,2\r\n");
+    EXPECT_EQ(ReadTextLines(folder.File("pois.csv")),
+              QStringList({QString::fromUtf8("地標,1"), QString::fromUtf8("中文站,3"), QString::fromUtf8("台中,2")}));
+    EXPECT_EQ(SplitRecordLines("\xEF\xBB\xBFHarbour,1\r\n"), QStringList({"Harbour,1"}));
 }
 
 TEST(ExchangeFile, OnlyARegularFileIsReadAndAFailedWriteKeepsTheOldFile) {
