@@ -82,6 +82,21 @@ QByteArrayView CutWhole(QByteArrayView bytes, qsizetype maxBytes, bool big5) {
     return bytes.first(n);
 }
 
+bool FitsBig5(const QString& text) {
+    QStringEncoder encoder("Big5");
+    if (!encoder.isValid()) return false;
+    const QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError();
+}
+
+std::optional<QByteArray> Big5ToUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder("Big5", QStringConverter::Flag::Stateless);
+    if (!decoder.isValid()) return std::nullopt;
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError()) return std::nullopt;
+    return text.toUtf8();
+}
+
 QByteArray EncodeText(const QString& text, bool big5) {
     if (big5) {
         QStringEncoder encoder("Big5");

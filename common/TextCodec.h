@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The text files the station reads are UTF-8, the code page of this desktop. Files made on older systems hold Big5,
 // the code page of the station's own Chinese texts: text that is not valid UTF-8 is read as Big5 rather than stored
@@ -30,6 +31,12 @@ QString DecodePart(QByteArrayView bytes, bool big5);
 
 // At most maxBytes of bytes, never cutting a character of the given encoding in two.
 QByteArrayView CutWhole(QByteArrayView bytes, qsizetype maxBytes, bool big5);
+
+// Whether Big5 can hold every character of text.
+bool FitsBig5(const QString& text);
+
+// Big5 bytes as UTF-8; nothing when they are not all Big5, as re-encoding would lose those bytes.
+std::optional<QByteArray> Big5ToUtf8(QByteArrayView bytes);
 
 // Text for a file of the given encoding: Big5 where the file is Big5 and the text fits it, else UTF-8.
 QByteArray EncodeText(const QString& text, bool big5);

@@ -87,6 +87,15 @@ TEST(Settings, AFileThatIsNotUtf8IsBig5) {
     folder.Write("tervane.ini", "[Search]\r\nVehicleNumber=\xA6\x61\r\n");
     WriteSetting(folder.Path(), "Search", "VehicleNumber", QString::fromUtf8("地標"));
     EXPECT_EQ(folder.Read("tervane.ini"), "[Search]\r\nVehicleNumber=\xA6\x61\xBC\xD0\r\n") << "stays Big5";
+    // A value that Big5 cannot hold turns the whole file to UTF-8, so that every value reads back as written.
+    EXPECT_TRUE(WriteSetting(folder.Path(), "Export", "FileName", QString::fromUtf8("/home/josé/track.txt")));
+    EXPECT_EQ(folder.Read("tervane.ini"),
+              "[Search]\r\nVehicleNumber=地標\r\n[Export]\r\nFileName=/home/josé/track.txt\r\n");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Search", "VehicleNumber"), QString::fromUtf8("地標"));
+    // A file that is not Big5 throughout either would lose its bytes that way: it is kept, and the write fails.
+    folder.Write("tervane.ini", "[Search]\r\nVehicleNumber=Caf\xE9\r\n");
+    EXPECT_FALSE(WriteSetting(folder.Path(), "Search", "VehicleNumber", QString::fromUtf8("Café")));
+    EXPECT_EQ(folder.Read("tervane.ini"), "[Search]\r\nVehicleNumber=Caf\xE9\r\n");
 }
 
 TEST(Settings, AFifoOrAFolderInPlaceOfTheFileReadsEmptyWithoutWaiting) {
