@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 
@@ -55,6 +56,10 @@ TEST(Settings, WritingCreatesFileSectionAndKeyAndKeepsEveryOtherLine) {
               "Setting=1\r\n[Search]\r\nVehicleNumber=ABC\r\n");
     WriteSetting(folder.Path(), "Settings", "CommPort", "");
     EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "CommPort"), "");
+    // A line break in a value would add a key of its own.
+    WriteSetting(folder.Path(), "Search", "VehicleNumber", "A\r\nFileName=x\ny");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Search", "VehicleNumber"), "A  FileName=x y");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Search", "FileName"), "");
 }
 
 TEST(Settings, AWriteOnAFullDiskFailsAndLeavesTheOldFileWhole) {
@@ -105,6 +110,12 @@ TEST(Settings, AFifoOrAFolderInPlaceOfTheFileReadsEmptyWithoutWaiting) {
     QDir(folder.Path()).mkdir("tervane.ini");
     EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "CommPort"), "");
     EXPECT_FALSE(WriteSetting(folder.Path(), "Settings", "CommPort", "3"));
+    EXPECT_TRUE(QFileInfo(folder.File("tervane.ini")).isDir());
+    // Nor is a FIFO replaced by a file of settings.
+    ASSERT_TRUE(QDir(folder.Path()).rmdir("tervane.ini"));
+    ASSERT_EQ(mkfifo(folder.File("tervane.ini").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_FALSE(WriteSetting(folder.Path(), "Settings", "CommPort", "3"));
+    EXPECT_FALSE(QFileInfo(folder.File("tervane.ini")).isFile());
 }
 
 TEST(Settings, LanguageTextComesFromTheLanguageFile) {
