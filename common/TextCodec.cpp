@@ -1,6 +1,5 @@
 #include "common/TextCodec.h"
 
-#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -8,6 +7,21 @@ namespace {
 constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
 
 bool IsBig5Lead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+
+// The lines of bytes without their line ends, as SplitTextLines counts them. Neither a UTF-8 nor a Big5 character
+// holds a CR or an LF byte, so the bytes are split before they are decoded.
+QList<QByteArrayView> ByteLines(QByteArrayView bytes) {
+    QList<QByteArrayView> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+        lines.append(bytes.sliced(start, i - start));
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size()) lines.append(bytes.sliced(start));  // a last line without its line end
+    return lines;
+}
 }  // namespace
 
 QByteArrayView WithoutByteOrderMark(QByteArrayView bytes) {
@@ -26,9 +40,20 @@ QString DecodeText(QByteArrayView bytes) {
 }
 
 QStringList SplitTextLines(QByteArrayView bytes) {
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = DecodeText(bytes).split(lineEnd);
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // the end of the last line, not a line
+    const QByteArrayView text = WithoutByteOrderMark(bytes);
+    const bool big5 = !IsValidUtf8(text);
+    QStringList lines;
+    for (const QByteArrayView line : ByteLines(text)) lines.append(DecodePart(line, big5));
+    return lines;
+}
+
+QStringList SplitRecordLines(QByteArrayView bytes) {
+    QStringList lines;
+    for (const QByteArrayView line : ByteLines(WithoutByteOrderMark(bytes))) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+        const QString text = utf8.decode(line);
+        lines.append(utf8.hasError() ? DecodePart(line, true) : text);
+    }
     return lines;
 }
 
@@ -55,6 +80,21 @@ QByteArrayView CutWhole(QByteArrayView bytes, qsizetype maxBytes, bool big5) {
         while (n > 0 && (static_cast<unsigned char>(bytes[n]) & 0xC0) == 0x80) --n;
     }
     return bytes.first(n);
+}
+
+bool FitsBig5(const QString& text) {
+    QStringEncoder encoder("Big5");
+    if (!encoder.isValid()) return false;
+    const QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError();
+}
+
+std::optional<QByteArray> Big5ToUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder("Big5", QStringConverter::Flag::Stateless);
+    if (!decoder.isValid()) return std::nullopt;
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError()) return std::nullopt;
+    return text.toUtf8();
 }
 
 QByteArray EncodeText(const QString& text, bool big5) {

@@ -4,6 +4,7 @@
 
 #include "common/Blanks.h"
 #include "common/TextCodec.h"
+#include "poidb/PoiName.h"
 
 namespace {
 // "." whatever the locale. "nan" and "inf" convert too, but are no place on earth and no value the table takes.
@@ -16,10 +17,10 @@ bool ReadDegrees(const QString& field, double& value) {
 
 QList<HandBackPoi> ParseHandBackFile(const QByteArray& text) {
     QList<HandBackPoi> pois;
-    for (const QString& line : SplitTextLines(text)) {
+    for (const QString& line : SplitRecordLines(text)) {
         if (line.isEmpty()) continue;
         const QStringList fields = line.split(u',');
-        if (fields.size() < 3 || TrimBlanks(fields[0]).isEmpty()) continue;
+        if (fields.size() < 3 || TrimBlanks(fields[0]).isEmpty() || !IsStorablePoiName(fields[0])) continue;
         HandBackPoi poi{fields[0]};
         if (!ReadDegrees(fields[1], poi.Lat) || !ReadDegrees(fields[2], poi.Lon)) continue;
         pois.append(poi);

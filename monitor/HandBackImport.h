@@ -10,7 +10,7 @@ struct HandBackPoi {
     double Lon = 0;
 };
 
-// The usable lines of the file's text (UTF-8, or Big5 when it is not valid UTF-8), in file order. Empty lines, lines
-// of fewer than three fields, lines without a name and lines whose latitude or longitude is not a finite number are
-// skipped, so one bad line never holds up the rest.
+// The usable lines of the file's text (each line UTF-8, or Big5 when it is not valid UTF-8), in file order. Empty
+// lines, lines of fewer than three fields, lines without a name or with one the POI table cannot take as it stands,
+// and lines whose latitude or longitude is not a finite number are skipped, so one bad line never holds up the rest.
 QList<HandBackPoi> ParseHandBackFile(const QByteArray& text);

@@ -1,9 +1,14 @@
 #include "platform/HandBackFile.h"
 
-#include <QFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFileInfo>
+#include <cerrno>
 
 #include "common/StationError.h"
+#include "platform/WholeFile.h"
 
 namespace {
 const QString FileName = QStringLiteral("poi.txt");
@@ -31,9 +36,23 @@ void AppendToHandBackFile(const QString& programFolder, const QString& path, con
         throw StationError(
             QStringLiteral("Refused: %1 is not the POI hand-back file %2").arg(path, HandBackFilePath(programFolder)));
     }
-    QFile file(path);
+    // The page calls this on the window thread: a FIFO by the file's name must be refused, not waited on.
+    const int fd = OpenRegularFileForWriting(path, O_APPEND);
     const QByteArray bytes = text.toUtf8();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size() || !file.flush()) {
-        throw StationError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    struct stat st {};
+    const off_t before = ::fstat(fd, &st) == 0 ? st.st_size : -1;
+    ssize_t written;
+    do {
+        written = ::write(fd, bytes.constData(), size_t(bytes.size()));
+    } while (written < 0 && errno == EINTR);
+    if (written != bytes.size()) {
+        const int error = written < 0 ? errno : ENOSPC;
+        // Half a line would run into the next POI marked; the import reads whole lines only.
+        if (written > 0 && before >= 0) {
+            [[maybe_unused]] const int cut = ::ftruncate(fd, before);
+        }
+        ::close(fd);
+        throw StationError(QStringLiteral("Cannot write %1: %2").arg(path, qt_error_string(error)));
     }
+    ::close(fd);
 }

@@ -13,5 +13,6 @@ QString HandBackFilePath(const QString& programFolder);
 bool IsHandBackFile(const QString& programFolder, const QString& path);
 
 // Adds text (UTF-8) at the end of the hand-back file, which the import deletes after each reading: POIs marked
-// between two imports all arrive. Any other path is refused. Throws StationError with the description.
+// between two imports all arrive. Any other path is refused, and so is anything but a regular file at this one (a
+// FIFO would hold the window until someone read it). Throws StationError with the description.
 void AppendToHandBackFile(const QString& programFolder, const QString& path, const QString& text);

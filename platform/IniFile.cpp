@@ -54,6 +54,19 @@ Content ReadContent(const QString& path) {
     return content;
 }
 
+// The lines re-encoded from Big5 to UTF-8; false, with nothing changed, when a line is not Big5 either.
+bool ToUtf8(Content& content) {
+    QList<Line> lines = content.lines;
+    for (Line& line : lines) {
+        const std::optional<QByteArray> text = Big5ToUtf8(line.text);
+        if (!text) return false;
+        line.text = *text;
+    }
+    content.lines = lines;
+    content.big5 = false;
+    return true;
+}
+
 bool SameName(const QByteArray& a, const QString& b, bool big5) {
     return DecodePart(a, big5).trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
 }
@@ -107,8 +120,12 @@ bool WritePrivateProfileString(const QString& section, const QString& key, const
     } catch (const StationError&) {
         return false;  // the file is there but unreadable: writing would lose its other lines
     }
+    // The file is read in one encoding, so a value that Big5 cannot hold would read back garbled from a Big5 file:
+    // the whole file turns to UTF-8 first, every other line reading as it did. A file that is not Big5 throughout
+    // would lose bytes that way, and is kept as it is.
+    if (content.big5 && !FitsBig5(section + key + value) && !ToUtf8(content)) return false;
     QList<Line>& lines = content.lines;
-    // A value holding a line break would split the entry; keep it on its one line. A file kept in Big5 stays Big5.
+    // A value holding a line break would split the entry; keep it on its one line.
     QByteArray text = EncodeText(value, content.big5);
     text.replace('\r', ' ').replace('\n', ' ');
     const QByteArray entry = EncodeText(key, content.big5) + "=" + text;

@@ -68,21 +68,25 @@ int WriteAll(int fd, const QByteArray& bytes) {
     return 0;
 }
 
-// Opens a regular file (made when missing) for writing without waiting: a FIFO with no reader is refused at once
-// rather than holding the window until someone reads it.
-int OpenRegularForWriting(const QString& path, int flags) {
+}  // namespace
+
+int OpenRegularFileForWriting(const QString& path, int flags) {
+    const QString notRegular = QStringLiteral("Cannot write %1: it is not a regular file").arg(path);
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | flags, 0666);
-    if (fd < 0) CannotWrite(path, SystemError(errno));
+    if (fd < 0) {
+        // A FIFO that nobody reads refuses a non-blocking open with ENXIO, which would tell the user nothing.
+        const int error = errno;
+        if (KindOfFile(path) == FileKind::Other) throw StationError(notRegular);
+        throw StationError(QStringLiteral("Cannot open %1: %2").arg(path, SystemError(error)));
+    }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        CannotWrite(path, QStringLiteral("it is not a regular file"));
+        throw StationError(notRegular);
     }
     return fd;
 }
-
-}  // namespace
 
 void ReplaceFile(const QString& path, const QByteArray& bytes) {
     if (KindOfFile(path) == FileKind::Other) CannotWrite(path, QStringLiteral("it is not a regular file"));
@@ -115,7 +119,7 @@ void ReplaceFile(const QString& path, const QByteArray& bytes) {
 }
 
 void OverwriteFile(const QString& path, const QByteArray& bytes) {
-    const int fd = OpenRegularForWriting(path, 0);
+    const int fd = OpenRegularFileForWriting(path, 0);
     int error = WriteAll(fd, bytes);
     if (!error && ::ftruncate(fd, bytes.size()) != 0) error = errno;
     if (::close(fd) != 0 && !error) error = errno;

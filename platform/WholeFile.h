@@ -13,6 +13,12 @@ FileKind KindOfFile(const QString& path);
 // put where a file is expected cannot hang the station. Throws StationError with the description.
 QByteArray ReadRegularFile(const QString& path);
 
+// Opens the regular file at path for writing, creating it when missing; flags add to O_WRONLY (O_APPEND, say).
+// Opened without waiting and checked once open, so a FIFO or a device by that name, even one put there a moment
+// before, is refused rather than blocking the window. Returns the descriptor; throws StationError with the
+// description.
+int OpenRegularFileForWriting(const QString& path, int flags);
+
 // Replaces the file at path with bytes: they go to a temporary file beside it, every write and the final flush are
 // checked, and only a file written whole is renamed over the old one. On failure (a full disk, a read-only folder,
 // a folder or FIFO by that name) the old file stays as it was, no partial file is left, and StationError gives the

@@ -8,8 +8,8 @@
 // Reading and writing the POI exchange files: plain text, lines ended by CR LF (a CR or an LF alone also ends one).
 // Failures throw StationError with the description.
 
-// The lines of a file (UTF-8, or Big5 when it is not valid UTF-8), as SplitTextLines gives them. Only a regular
-// file is read.
+// The lines of a file, each UTF-8, or Big5 where it is not valid UTF-8 (SplitRecordLines). Only a regular file is
+// read.
 QStringList ReadTextLines(const QString& path);
 
 // Replaces the file at path with text; a failed write (a full disk too) leaves any earlier file of that name as it

@@ -2,6 +2,7 @@
 
 #include "common/Blanks.h"
 #include "common/ErrorText.h"
+#include "poidb/PoiName.h"
 #include "poidb/clsDBLib.h"
 #include "poieditor/DegreeEntry.h"
 
@@ -17,7 +18,7 @@ QString AngleFields(double value) {
 void ImportLine(const QString& line, clsDBLib& db, int& stored) {
     const QStringList f = line.split(u',');
     const auto field = [&f](int i) { return i <= f.size() ? f[i - 1] : QString(); };  // counted from 1
-    if (TrimBlanks(field(1)).isEmpty()) return;
+    if (TrimBlanks(field(1)).isEmpty() || !IsStorablePoiName(field(1))) return;
     bool notStored = true;
     db.SearchCoordinate(field(1), notStored);
     if (!notStored) return;

@@ -4,11 +4,13 @@
 #include <algorithm>
 
 #include "common/StationError.h"
+#include "poidb/PoiName.h"
 
 NameCheck CheckPoiName(const QString& name) {
     const qsizetype characters = name.toUcs4().size();  // a character outside the BMP counts once
     if (characters == 0) return NameCheck::Empty;
     if (characters > 50) return NameCheck::TooLong;
+    if (!IsStorablePoiName(name)) return NameCheck::NotStorable;
     return NameCheck::Ok;
 }
 

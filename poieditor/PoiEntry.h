@@ -6,9 +6,9 @@
 
 // The rules of a POI typed into the editor.
 
-enum class NameCheck { Ok, Empty, TooLong };
+enum class NameCheck { Ok, Empty, TooLong, NotStorable };
 
-// A name (blanks around it already removed) must have 1 to 50 characters.
+// A name (blanks around it already removed) must have 1 to 50 characters, each of which the POI table can take.
 NameCheck CheckPoiName(const QString& name);
 
 // The key the update statement selects the amended POI by. The statement takes a 16-bit key, and the table's keys

@@ -5,6 +5,7 @@
 #include "common/Blanks.h"
 #include "common/ErrorText.h"
 #include "common/Numbers.h"
+#include "poidb/PoiName.h"
 #include "poidb/clsDBLib.h"
 
 namespace {
@@ -17,7 +18,7 @@ void ImportLine(const QString& line, clsDBLib& db, int& stored) {
     const QStringList f = line.split(u',');
     if (f.size() < 3) throw StationError(TooFewFields);
     const QString name = f[2].section(u'|', 0, 0);
-    if (TrimBlanks(name).isEmpty()) return;
+    if (TrimBlanks(name).isEmpty() || !IsStorablePoiName(name)) return;
     bool notStored = true;
     db.SearchCoordinate(name, notStored);
     if (!notStored) return;

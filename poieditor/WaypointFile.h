@@ -7,8 +7,8 @@ class clsDBLib;
 // the third the name (up to its first "|"), the fourth the latitude and the fifth the longitude in decimal degrees;
 // every other line is ignored. The station only reads such files.
 
-// Stores, row by row as kind "1", the waypoints whose names are not stored yet; waypoints without a name are
-// skipped. A coordinate that holds no number is stored as 0. A waypoint line too short to hold its coordinates, or a
-// database failure, throws StationError naming the line; the POIs stored before it stay, and stored counts them
-// either way.
+// Stores, row by row as kind "1", the waypoints whose names are not stored yet; waypoints without a name, or with
+// one the POI table cannot take as it stands, are skipped. A coordinate that holds no number is stored as 0. A waypoint
+// line too short to hold its coordinates, or a database failure, throws StationError naming the line; the POIs stored
+// before it stay, and stored counts them either way.
 void ImportWaypoints(const QStringList& lines, clsDBLib& db, int& stored);

@@ -24,6 +24,12 @@ void frmPOI::WriteRecord() {
             case NameCheck::TooLong:
                 MessageBox::Show(Text("0003"), int(MessageBox::Exclamation) | MessageBox::OkOnly, Text("0002"));
                 return;
+            case NameCheck::NotStorable:
+                // The database's own complaint about a cut statement would not tell the user what to change.
+                MessageBox::Show(QStringLiteral("The name holds a line break or another character that cannot be "
+                                                "stored. Remove it and save again."),
+                                 int(MessageBox::Exclamation) | MessageBox::OkOnly, Text("0002"));
+                return;
             case NameCheck::Ok:
                 break;
         }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 
@@ -55,6 +56,10 @@ TEST(Settings, WritingCreatesFileSectionAndKeyAndKeepsEveryOtherLine) {
               "Setting=1\r\n[Search]\r\nVehicleNumber=ABC\r\n");
     WriteSetting(folder.Path(), "Settings", "CommPort", "");
     EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "CommPort"), "");
+    // A line break in a value would add a key of its own.
+    WriteSetting(folder.Path(), "Search", "VehicleNumber", "A\r\nFileName=x\ny");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Search", "VehicleNumber"), "A  FileName=x y");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Search", "FileName"), "");
 }
 
 TEST(Settings, AWriteOnAFullDiskFailsAndLeavesTheOldFileWhole) {
@@ -87,6 +92,15 @@ TEST(Settings, AFileThatIsNotUtf8IsBig5) {
     folder.Write("tervane.ini", "[Search]\r\nVehicleNumber=\xA6\x61\r\n");
     WriteSetting(folder.Path(), "Search", "VehicleNumber", QString::fromUtf8("地標"));
     EXPECT_EQ(folder.Read("tervane.ini"), "[Search]\r\nVehicleNumber=\xA6\x61\xBC\xD0\r\n") << "stays Big5";
+    // A value that Big5 cannot hold turns the whole file to UTF-8, so that every value reads back as written.
+    EXPECT_TRUE(WriteSetting(folder.Path(), "Export", "FileName", QString::fromUtf8("/home/josé/track.txt")));
+    EXPECT_EQ(folder.Read("tervane.ini"),
+              "[Search]\r\nVehicleNumber=地標\r\n[Export]\r\nFileName=/home/josé/track.txt\r\n");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Search", "VehicleNumber"), QString::fromUtf8("地標"));
+    // A file that is not Big5 throughout either would lose its bytes that way: it is kept, and the write fails.
+    folder.Write("tervane.ini", "[Search]\r\nVehicleNumber=Caf\xE9\r\n");
+    EXPECT_FALSE(WriteSetting(folder.Path(), "Search", "VehicleNumber", QString::fromUtf8("Café")));
+    EXPECT_EQ(folder.Read("tervane.ini"), "[Search]\r\nVehicleNumber=Caf\xE9\r\n");
 }
 
 TEST(Settings, AFifoOrAFolderInPlaceOfTheFileReadsEmptyWithoutWaiting) {
@@ -96,6 +110,12 @@ TEST(Settings, AFifoOrAFolderInPlaceOfTheFileReadsEmptyWithoutWaiting) {
     QDir(folder.Path()).mkdir("tervane.ini");
     EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "CommPort"), "");
     EXPECT_FALSE(WriteSetting(folder.Path(), "Settings", "CommPort", "3"));
+    EXPECT_TRUE(QFileInfo(folder.File("tervane.ini")).isDir());
+    // Nor is a FIFO replaced by a file of settings.
+    ASSERT_TRUE(QDir(folder.Path()).rmdir("tervane.ini"));
+    ASSERT_EQ(mkfifo(folder.File("tervane.ini").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_FALSE(WriteSetting(folder.Path(), "Settings", "CommPort", "3"));
+    EXPECT_FALSE(QFileInfo(folder.File("tervane.ini")).isFile());
 }
 
 TEST(Settings, LanguageTextComesFromTheLanguageFile) {

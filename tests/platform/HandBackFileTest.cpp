@@ -1,5 +1,8 @@
 // The map page may write one file only: the POI hand-back file of its program folder.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -63,6 +66,24 @@ TEST_F(HandBack, APoiFileThatLinksElsewhereIsRefused) {
     // A dangling link would create its target.
     QFile::remove(elsewhere.File("target.txt"));
     EXPECT_FALSE(IsHandBackFile(folder.Path(), folder.File("poi.txt")));
+}
+
+TEST_F(HandBack, AnythingButARegularFileIsRefusedWithoutWaiting) {
+    // The page writes on the window thread: a FIFO must not hold it until someone reads, nor take the POI.
+    const QString path = HandBackFilePath(folder.Path());
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_THROW(AppendToHandBackFile(folder.Path(), path, "x,1,2\r\n"), StationError) << "one that is read";
+    ::close(reader);
+    try {
+        AppendToHandBackFile(folder.Path(), path, "x,1,2\r\n");  // one that nobody reads
+        ADD_FAILURE();
+    } catch (const StationError& e) {
+        EXPECT_EQ(e.Description(), "Cannot write " + path + ": it is not a regular file") << "for the page to show";
+    }
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir(folder.Path()).mkdir("poi.txt"));
+    EXPECT_THROW(AppendToHandBackFile(folder.Path(), path, "x,1,2\r\n"), StationError);
 }
 
 TEST_F(HandBack, RefusalSaysWhichFileIsAllowed) {

@@ -87,6 +87,13 @@ TEST_F(ExchangeTable, CsvImportStoresNewNamesOnceAndReadsBackWhatWasExported) {
     }
     EXPECT_EQ(stored, 1);
     EXPECT_EQ(Rows().size(), 4);
+
+    // A name the table cannot take as it stands is skipped like any other bad line, in both imports.
+    const QString nul = QString("Nul") + QChar(0) + "name";
+    EXPECT_NO_THROW(ImportPoiCsv({nul + ",1,2,3,4,5,6,1"}, db, stored));
+    EXPECT_NO_THROW(ImportWaypoints({"WP,D," + nul + ",1,2"}, db, stored));
+    EXPECT_EQ(stored, 1);
+    EXPECT_EQ(Rows().size(), 4);
 }
 
 TEST_F(ExchangeTable, WaypointImportTakesWpLinesAsKindOnePois) {
@@ -128,11 +135,13 @@ TEST_F(ExchangeTable, WaypointNumbersFollowTheLeadingNumberRule) {
     EXPECT_EQ(Rows().size(), 1);
 }
 
-TEST(ExchangeFile, ATextThatIsNotUtf8IsReadAsBig5) {
-    // Two Big5 names (地標, 台中) and a name with a byte-order mark before it in UTF-8.
-    EXPECT_EQ(SplitTextLines("\xA6\x61\xBC\xD0,1\r\n\xA5\x78\xA4\xA4,2\r\n"),
-              QStringList({QString::fromUtf8("地標,1"), QString::fromUtf8("台中,2")}));
-    EXPECT_EQ(SplitTextLines("\xEF\xBB\xBF" "Harbour,1\r\n"), QStringList({"Harbour,1"}));
+TEST(ExchangeFile, ALineThatIsNotUtf8IsReadAsBig5) {
+    // Two Big5 names (地標, 台中) around a UTF-8 one, and a name with a byte-order mark before it in UTF-8.
+    ProgramFolder folder;
+    folder.Write("pois.csv", "\xA6\x61\xBC\xD0,1\r\n中文站,3\n\xA5\x78\xA4\xA4,2\r\n");
+    EXPECT_EQ(ReadTextLines(folder.File("pois.csv")),
+              QStringList({QString::fromUtf8("地標,1"), QString::fromUtf8("中文站,3"), QString::fromUtf8("台中,2")}));
+    EXPECT_EQ(SplitRecordLines("\xEF\xBB\xBFHarbour,1\r\n"), QStringList({"Harbour,1"}));
 }
 
 TEST(ExchangeFile, OnlyARegularFileIsReadAndAFailedWriteKeepsTheOldFile) {

@@ -96,6 +96,22 @@ TEST_F(Selection, PoisMarkedOnTheMapAreImportedOnceAndTheFileDeleted) {
     EXPECT_EQ(w->WBMaps->NavigateCount(), drawn + 1);
 }
 
+TEST_F(Selection, AFailedImportKeepsTheFileAndABadLineHoldsUpNoOther) {
+    t.folder.Write("poi.txt", QByteArrayLiteral("Nul\0name,24.1,120.6\r\nHarbour,24.15,120.65\r\n"));
+    DBLib().CloseConnection();  // the table cannot be reached for now
+    w->MapTimer_Timer();
+    ASSERT_EQ(t.boxes.calls.size(), 1);
+    EXPECT_EQ(t.boxes.calls[0].style & 0x70, int(MessageBox::Critical));
+    EXPECT_TRUE(QFile::exists(t.folder.File("poi.txt"))) << "the POIs marked are not lost";
+
+    DBLib().OpenConnection(t.folder.File("database/POI.mdb"));
+    w->MapTimer_Timer();
+    EXPECT_EQ(t.boxes.calls.size(), 1) << "the name the table cannot take is skipped, not reported every tick";
+    EXPECT_FALSE(QFile::exists(t.folder.File("poi.txt")));
+    ASSERT_EQ(w->PoiList.UBound(), 1);
+    EXPECT_EQ(w->PoiList[0].Explanation, "Harbour");
+}
+
 TEST_F(Selection, AFifoInPlaceOfTheHandBackFileIsSkippedWithoutWaiting) {
     ASSERT_EQ(mkfifo(t.folder.File("poi.txt").toLocal8Bit().constData(), 0600), 0);
     const int drawn = w->WBMaps->NavigateCount();

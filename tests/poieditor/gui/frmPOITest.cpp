@@ -133,6 +133,14 @@ TEST_F(PoiEditor, SaveRefusesABadEntryAndStaysEditing) {
     w.txtExplanation->setText(QString(51, u'x'));
     t.Click("WriteRec");
     EXPECT_EQ(t.boxes->calls[2].text, t.Lang("0003"));
+    // A NUL would cut the database's statement short, a line break split the POI's line in the marker file.
+    for (const QString& name : {QString("Har") + QChar(0) + "bour", QString("Har\nbour")}) {
+        w.txtExplanation->setText(name);
+        t.Click("WriteRec");
+        EXPECT_EQ(t.boxes->calls.last().style, MessageBox::Exclamation);
+        EXPECT_TRUE(t.boxes->calls.last().text.contains("cannot be stored"))
+            << t.boxes->calls.last().text.toStdString();
+    }
     EXPECT_EQ(w.EditMode, t.Lang("0004"));
     EXPECT_EQ(w.Panel(2)->text(), t.Lang("0010"));
     EXPECT_EQ(w.PoiList.UBound(), 0);
@@ -141,7 +149,7 @@ TEST_F(PoiEditor, SaveRefusesABadEntryAndStaysEditing) {
     w.txtExplanation->setText(QString(50, u'x'));
     t.Click("WriteRec");
     EXPECT_EQ(w.PoiList.UBound(), 1);
-    EXPECT_EQ(t.boxes->calls.size(), 3);
+    EXPECT_EQ(t.boxes->calls.size(), 5);
 }
 
 TEST_F(PoiEditor, AmendKeepsThePositionAndChangesThatRowAlone) {
