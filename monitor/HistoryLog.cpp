@@ -81,7 +81,8 @@ QString EnsureExportFolder(const QString& programFolder) {
     if (folder.isEmpty()) folder = programFolder + QStringLiteral("/export");
     if (QFileInfo(folder).isDir()) return folder;
     if (!QDir().mkpath(folder)) {
-        throw HistoryLogError(QStringLiteral("Path not found: cannot create the folder %1").arg(folder));
+        throw HistoryLogError(QStringLiteral("Path not found: cannot create the folder %1").arg(folder),
+                              QStringLiteral("No export folder"));
     }
     return folder;
 }
@@ -98,14 +99,18 @@ void AppendHistoryRecord(const QString& programFolder, const TrackRecord& entry,
     // log's name cannot block the intake.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC,
                           0666);
-    if (fd < 0) throw HistoryLogError(QStringLiteral("Cannot open %1: %2").arg(path, qt_error_string(errno)));
-    const auto fail = [&](const QString& what, int error) {
+    // The reason alone is what a notice has room for; the path goes with it in the description.
+    const auto refuse = [&](const QString& what, const QString& reason) {
+        throw HistoryLogError(QStringLiteral("%1 %2: %3").arg(what, path, reason), reason);
+    };
+    if (fd < 0) refuse(QStringLiteral("Cannot open"), qt_error_string(errno));
+    const auto fail = [&](const QString& what, const QString& reason) {
         ::close(fd);
-        throw HistoryLogError(QStringLiteral("%1 %2: %3").arg(what, path, qt_error_string(error)));
+        refuse(what, reason);
     };
     struct stat st {};
-    if (::fstat(fd, &st) != 0) fail(QStringLiteral("Cannot open"), errno);
-    if (!S_ISREG(st.st_mode)) fail(QStringLiteral("Cannot write"), EINVAL);
+    if (::fstat(fd, &st) != 0) fail(QStringLiteral("Cannot open"), qt_error_string(errno));
+    if (!S_ISREG(st.st_mode)) fail(QStringLiteral("Cannot write"), QStringLiteral("Not a regular file"));
     const off_t before = st.st_size;
     // Remains of a record that an earlier failure could not take back are ended first, so this record starts a
     // line of its own instead of being glued to them.
@@ -121,7 +126,7 @@ void AppendHistoryRecord(const QString& programFolder, const TrackRecord& entry,
             // Should even the cut fail, the next record still starts on a line of its own.
             [[maybe_unused]] const int cut = ::ftruncate(fd, before);
         }
-        fail(QStringLiteral("Cannot write"), error);
+        fail(QStringLiteral("Cannot write"), qt_error_string(error));
     }
     ::close(fd);
 }

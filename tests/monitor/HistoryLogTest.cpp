@@ -105,7 +105,8 @@ TEST(HistoryLog, AFolderThatCannotBeMadeIsReportedAndWritesNothing) {
         AppendHistoryRecord(folder.Path(), entry, FixedClock(At133740));
         FAIL() << "expected a failure";
     } catch (const HistoryLogError& e) {
-        EXPECT_TRUE(e.Description().contains("export")) << e.what();
+        EXPECT_TRUE(e.Description().contains(folder.File("export"))) << e.what();
+        EXPECT_EQ(e.Reason(), "No export folder");
     }
 
     // A month file that cannot be opened (a folder in its place) is reported too.
@@ -121,7 +122,15 @@ TEST(HistoryLog, OnAFullDiskARecordIsWholeOrAbsentAndTheNextStartsItsOwnLine) {
     const QByteArray one = folder.Read("export/History-2006-01.log");
     {
         const FileSizeLimit full(one.size() + 20);  // room for 20 bytes of the next record
-        EXPECT_THROW(AppendHistoryRecord(folder.Path(), entry, FixedClock(At133740)), HistoryLogError);
+        try {
+            AppendHistoryRecord(folder.Path(), entry, FixedClock(At133740));
+            ADD_FAILURE() << "expected a failure";
+        } catch (const HistoryLogError& e) {
+            // The reason apart from the path, for a notice too narrow for both.
+            EXPECT_EQ(e.Reason(), "No space left on device");
+            EXPECT_EQ(e.Description(),
+                      "Cannot write " + folder.File("export/History-2006-01.log") + ": No space left on device");
+        }
     }
     EXPECT_EQ(folder.Read("export/History-2006-01.log"), one) << "the part that went out is cut back";
 
@@ -135,6 +144,10 @@ TEST(HistoryLog, AFifoByTheLogsNameIsRefusedWithoutWaiting) {
     ProgramFolder folder;
     QDir().mkpath(folder.File("export"));
     ASSERT_EQ(mkfifo(folder.File("export/History-2006-01.log").toLocal8Bit().constData(), 0600), 0);
-    EXPECT_THROW(AppendHistoryRecord(folder.Path(), EntryFor(Example, At133740), FixedClock(At133740)),
-                 HistoryLogError);
+    try {
+        AppendHistoryRecord(folder.Path(), EntryFor(Example, At133740), FixedClock(At133740));
+        ADD_FAILURE() << "expected a failure";
+    } catch (const HistoryLogError& e) {
+        EXPECT_EQ(e.Reason(), "Not a regular file");
+    }
 }
