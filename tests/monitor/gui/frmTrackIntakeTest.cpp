@@ -116,6 +116,16 @@ TEST_F(WindowIntake, APositionThatCannotBeLoggedIsListedAndTheStatusBarSaysSoUnt
     EXPECT_EQ(w->stbStatusBar->Panel(1)->text(), "");
     EXPECT_EQ(w->stbStatusBar->Panel(1)->toolTip(), "");
     EXPECT_EQ(History().count('\n'), 1);
+
+    // Line noise that would shift the fields of the record is not logged either; the next sentence is.
+    w->ProcessGPRMC("$GPRMC,053742.000,A|x,2503.6500,N,12136.0098,E,2.69,79.65,100106,,,A*52");
+    EXPECT_EQ(w->DateView->RowCount(), 3);
+    EXPECT_EQ(w->stbStatusBar->Panel(1)->text().toStdString(), "Not logged: Damaged sentence");
+    w->ProcessGPRMC("$GPRMC,053743.000,A,2503.6600,N,12136.0098,E,2.69,79.65,100106,,,A*52");
+    EXPECT_EQ(w->stbStatusBar->Panel(1)->text(), "");
+    const QByteArray history = History();
+    EXPECT_EQ(history.count('\n'), 2);
+    EXPECT_EQ(history.count('|'), 14) << "eight fields a record";
 }
 
 TEST_F(WindowIntake, MapFilesCarrySignedCoordinatesTheVehicleAndEveryPoi) {
