@@ -9,3 +9,9 @@ inline QString DescriptionOf(const std::exception& e) {
     if (const auto* station = dynamic_cast<const StationError*>(&e)) return station->Description();
     return QString::fromUtf8(e.what());
 }
+
+// What went wrong without the file or device it concerns: the short form a status bar notice shows.
+inline QString ReasonOf(const std::exception& e) {
+    if (const auto* station = dynamic_cast<const StationError*>(&e)) return station->Reason();
+    return QString::fromUtf8(e.what());
+}

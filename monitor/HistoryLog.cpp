@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -53,17 +53,25 @@ QString SingleText(float value) {
     return out;
 }
 
-QString HistoryLine(const TrackRecord& entry) {
-    return QStringList{entry.Time,
-                       entry.NS,
-                       CoordinateText(entry.Lon),
-                       entry.EW,
-                       CoordinateText(entry.Lat),
-                       entry.Status,
-                       SingleText(entry.Speed),
-                       SingleText(entry.Heading)}
-        .join(u'|');
+namespace {
+
+// The eight fields of a record in their order, and what a description calls each of them.
+QStringList HistoryFields(const TrackRecord& entry) {
+    return {entry.Time,
+            entry.NS,
+            CoordinateText(entry.Lon),
+            entry.EW,
+            CoordinateText(entry.Lat),
+            entry.Status,
+            SingleText(entry.Speed),
+            SingleText(entry.Heading)};
 }
+const char* const FieldNames[] = {
+    "time", "north/south letter", "longitude", "east/west letter", "latitude", "status", "speed", "heading"};
+
+}  // namespace
+
+QString HistoryLine(const TrackRecord& entry) { return HistoryFields(entry).join(u'|'); }
 
 QByteArray HistoryRecord(const TrackRecord& entry) {
     // CR CR LF: the file format the history query and existing logs share, even though readers see an empty line.
@@ -81,7 +89,8 @@ QString EnsureExportFolder(const QString& programFolder) {
     if (folder.isEmpty()) folder = programFolder + QStringLiteral("/export");
     if (QFileInfo(folder).isDir()) return folder;
     if (!QDir().mkpath(folder)) {
-        throw HistoryLogError(QStringLiteral("Path not found: cannot create the folder %1").arg(folder));
+        throw HistoryLogError(QStringLiteral("Path not found: cannot create the folder %1").arg(folder),
+                              QStringLiteral("No export folder"));
     }
     return folder;
 }
@@ -93,19 +102,37 @@ void AppendHistoryRecord(const QString& programFolder, const TrackRecord& entry,
     QString path = FindIgnoringCase(folder, name, QDir::Files);
     if (path.isEmpty()) path = folder + "/" + name;
 
+    // No checksum vouches for the sentence, and its texts are logged as they stand: line noise that brings the
+    // field separator or a line end into one would have the record read back with its fields shifted.
+    const QStringList fields = HistoryFields(entry);
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        for (const QChar c : fields[i]) {
+            if (c != u'|' && c != u'\r' && c != u'\n') continue;
+            throw HistoryLogError(QStringLiteral("Cannot write %1: the %2 \"%3\" holds %4")
+                                      .arg(path, FieldNames[i], fields[i],
+                                           c == u'|' ? QStringLiteral("\"|\", the separator of the log's fields")
+                                                     : QStringLiteral("a line end")),
+                                  QStringLiteral("Damaged sentence"));
+        }
+    }
+
     // Written through the descriptor, unbuffered: a record goes out in one write, and one that does not go out
     // whole is cut back at once, so the file holds whole records only. Opened without waiting, so a FIFO by the
     // log's name cannot block the intake.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC,
-                          0666);
-    if (fd < 0) throw HistoryLogError(QStringLiteral("Cannot open %1: %2").arg(path, qt_error_string(errno)));
-    const auto fail = [&](const QString& what, int error) {
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    // The reason alone is what a notice has room for; the path goes with it in the description.
+    const auto refuse = [&](const QString& what, const QString& reason) {
+        throw HistoryLogError(QStringLiteral("%1 %2: %3").arg(what, path, reason), reason);
+    };
+    if (fd < 0) refuse(QStringLiteral("Cannot open"), qt_error_string(errno));
+    const auto fail = [&](const QString& what, const QString& reason) {
         ::close(fd);
-        throw HistoryLogError(QStringLiteral("%1 %2: %3").arg(what, path, qt_error_string(error)));
+        refuse(what, reason);
     };
     struct stat st {};
-    if (::fstat(fd, &st) != 0) fail(QStringLiteral("Cannot open"), errno);
-    if (!S_ISREG(st.st_mode)) fail(QStringLiteral("Cannot write"), EINVAL);
+    if (::fstat(fd, &st) != 0) fail(QStringLiteral("Cannot open"), qt_error_string(errno));
+    if (!S_ISREG(st.st_mode)) fail(QStringLiteral("Cannot write"), QStringLiteral("Not a regular file"));
     const off_t before = st.st_size;
     // Remains of a record that an earlier failure could not take back are ended first, so this record starts a
     // line of its own instead of being glued to them.
@@ -121,7 +148,7 @@ void AppendHistoryRecord(const QString& programFolder, const TrackRecord& entry,
             // Should even the cut fail, the next record still starts on a line of its own.
             [[maybe_unused]] const int cut = ::ftruncate(fd, before);
         }
-        fail(QStringLiteral("Cannot write"), error);
+        fail(QStringLiteral("Cannot write"), qt_error_string(error));
     }
     ::close(fd);
 }

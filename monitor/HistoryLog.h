@@ -36,8 +36,9 @@ QString EnsureExportFolder(const QString& programFolder);
 // entry's Time), so a line written just after midnight on the first goes to the new month. The file is opened,
 // written in one unbuffered write and closed for every record, so each line is in the file before the next
 // sentence is taken in. Throws HistoryLogError with the reason when the folder or file cannot be made or written
-// (a full disk, a read-only folder, something other than a regular file by the log's name); a record that could
-// not be written whole is cut back out, and a record never continues the remains of one that could not be.
+// (a full disk, a read-only folder, something other than a regular file by the log's name), or when a field holds
+// a "|" or a line end, which would shift the fields as the record is read back; a record that could not be written
+// whole is cut back out, and a record never continues the remains of one that could not be.
 void AppendHistoryRecord(const QString& programFolder, const TrackRecord& entry,
                          const Clock& clock = &QDateTime::currentDateTime);
 

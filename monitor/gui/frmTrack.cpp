@@ -32,6 +32,7 @@ frmTrack::~frmTrack() = default;
 void frmTrack::ConnectHandlers() {
     connect(cmdQuery, &QPushButton::clicked, this, &frmTrack::cmdQuery_Click);
     connect(MSComm1, &SerialPortControl::OnComm, this, &frmTrack::MSComm1_OnComm);
+    connect(MSComm1, &SerialPortControl::LineChanged, this, &frmTrack::MSComm1_LineChanged);
     connect(Timer3, &QTimer::timeout, this, &frmTrack::Timer3_Timer);
     connect(MapTimer, &QTimer::timeout, this, &frmTrack::MapTimer_Timer);
     connect(CmdPOI, &QPushButton::clicked, this, &frmTrack::CmdPOI_Click);

@@ -47,6 +47,7 @@ public:
     // Serial connection and position intake.
     void cmdQuery_Click();
     void MSComm1_OnComm();
+    void MSComm1_LineChanged();
     void ProcessGPRMC(const QString& Sentence);
 
     // Map.

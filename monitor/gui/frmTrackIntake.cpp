@@ -1,6 +1,5 @@
 // The position intake: each $GPRMC line updates the current fix; a changed position is logged, listed and drawn.
 #include <QDateTime>
-#include <QLabel>
 
 #include "common/ErrorText.h"
 #include "monitor/GprmcIntake.h"
@@ -28,18 +27,13 @@ void frmTrack::ProcessGPRMC(const QString& Sentence) {
     const int n = TrackList.UBound();
     TrackList.Spare() = CurrentFix[0].ToTrack();
     // A position that cannot be logged is still listed and drawn, but a table that looks logged while nothing is
-    // stored would mislead: the status bar names the log and the reason until a record is written again.
-    QLabel* logState = stbStatusBar->Panel(1);
+    // stored would mislead: the status bar gives the reason, and its tool tip the log, until a record is written
+    // again. The reason comes first: a path would fill the panel before it.
     try {
         AppendHistoryRecord(programFolder_, TrackList[n]);
-        if (!logState->text().isEmpty()) {
-            logState->clear();
-            logState->setToolTip({});
-        }
+        stbStatusBar->SetNotice(1, {});
     } catch (const std::exception& e) {
-        const QString text = "Not logged: " + DescriptionOf(e);
-        logState->setText(text);
-        logState->setToolTip(text);
+        stbStatusBar->SetNotice(1, "Not logged: " + ReasonOf(e), DescriptionOf(e));
     }
     AddTableRow(n);
     DateView->SelectRow(n);

@@ -11,6 +11,7 @@
 #include "platform/gui/ListView.h"
 #include "platform/gui/MessageBox.h"
 #include "platform/gui/SerialPortControl.h"
+#include "platform/gui/StatusBar.h"
 
 void frmTrack::cmdQuery_Click() {
     fraMap->show();
@@ -47,5 +48,16 @@ void frmTrack::MSComm1_OnComm() {
         for (const QString& line : Framing.Feed(MSComm1->Input())) ProcessGPRMC(line);
     } catch (const std::exception& e) {
         MessageBox::ShowError(DescriptionOf(e));
+    }
+}
+
+void frmTrack::MSComm1_LineChanged() {
+    // An unplugged receiver leaves the window connected and merely quiet: the status bar says so until its device
+    // is open again and characters can flow. A panel of its own, so that a log that cannot be written stays shown.
+    if (MSComm1->LineLost()) {
+        const SerialPortError& failure = MSComm1->LineFailure();
+        stbStatusBar->SetNotice(3, "Receiver lost: " + failure.Reason(), failure.Description());
+    } else {
+        stbStatusBar->SetNotice(3, {});
     }
 }

@@ -5,7 +5,10 @@
 
 namespace {
 
-[[noreturn]] void Fail(const QString& message) { throw SerialPortError(message); }
+// The reason is the short form of the message, without the device's path.
+[[noreturn]] void Fail(const QString& message, const QString& reason = {}) {
+    throw SerialPortError(message, reason.isEmpty() ? message : reason);
+}
 
 [[noreturn]] void BadSetting(const QString& text, const QString& why) {
     Fail(QStringLiteral("Invalid port setting \"%1\": %2").arg(text, why));
@@ -83,7 +86,7 @@ QString SerialPortControl::DevicePath(int port) const {
     // built-in port that may well exist and stay silent.
     const QFileInfo info(link);
     if (info.exists() || info.isSymLink()) return link;
-    return QStringLiteral("/dev/ttyS%1").arg(port - 1);
+    return BuiltInPorts + QString::number(port - 1);
 }
 
 void SerialPortControl::SetCommPort(int16_t port) {
@@ -106,28 +109,32 @@ void SerialPortControl::SetPortOpen(bool open) {
         return;
     }
     if (open) {
-        Open();
+        if (commPort_ < 1 || commPort_ > MaxPort) {
+            Fail(
+                QStringLiteral("Invalid port number %1: choose a port from COM1 to COM%2").arg(commPort_).arg(MaxPort));
+        }
+        const QString path = DevicePath(commPort_);
+        Open(path);
+        device_ = path;
         open_ = true;
     } else {
+        const bool lost = LineLost();
         reopenTimer_.stop();
         port_.close();
         open_ = false;
+        if (lost) emit LineChanged();
     }
 }
 
-void SerialPortControl::Open() {
-    if (commPort_ < 1 || commPort_ > MaxPort) {
-        Fail(QStringLiteral("Invalid port number %1: choose a port from COM1 to COM%2").arg(commPort_).arg(MaxPort));
-    }
-    const QString path = DevicePath(commPort_);
+void SerialPortControl::Open(const QString& path) {
     const QFileInfo info(path);
+    const QString notFound = QStringLiteral("COM%1 not found").arg(commPort_);
     if (!info.exists()) {
         if (info.isSymLink()) {
-            Fail(QStringLiteral("COM%1 not found: %2 points to %3, which does not exist")
-                     .arg(commPort_)
-                     .arg(path, info.symLinkTarget()));
+            Fail(QStringLiteral("%1: %2 points to %3, which does not exist").arg(notFound, path, info.symLinkTarget()),
+                 notFound);
         }
-        Fail(QStringLiteral("COM%1 not found: %2 does not exist").arg(commPort_).arg(path));
+        Fail(QStringLiteral("%1: %2 does not exist").arg(notFound, path), notFound);
     }
 
     port_.setPortName(path);
@@ -136,9 +143,10 @@ void SerialPortControl::Open() {
         const auto error = port_.error();
         port_.clearError();
         if (error == QSerialPort::PermissionError) {
-            Fail(QStringLiteral("COM%1 (%2) is in use or access is denied: %3").arg(commPort_).arg(path, reason));
+            Fail(QStringLiteral("COM%1 (%2) is in use or access is denied: %3").arg(commPort_).arg(path, reason),
+                 reason);
         }
-        Fail(QStringLiteral("COM%1 (%2) cannot be opened: %3").arg(commPort_).arg(path, reason));
+        Fail(QStringLiteral("COM%1 (%2) cannot be opened: %3").arg(commPort_).arg(path, reason), reason);
     }
     try {
         Apply(settings_, settingsText_);
@@ -158,7 +166,7 @@ void SerialPortControl::Apply(const SerialSettings& s, const QString& text) {
     if (!ok) {
         const QString reason = port_.errorString();
         port_.clearError();
-        Fail(QStringLiteral("COM%1 refuses the settings \"%2\": %3").arg(commPort_).arg(text, reason));
+        Fail(QStringLiteral("COM%1 refuses the settings \"%2\": %3").arg(commPort_).arg(text, reason), reason);
     }
 }
 
@@ -173,11 +181,16 @@ void SerialPortControl::OnError(QSerialPort::SerialPortError error) {
     // turn of the event loop and keep the processor busy. Close the device after this event and try it again later.
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError) return;
     if (!open_ || reopenTimer_.isActive()) return;
+    const QString reason = port_.errorString();
+    lineFailure_ =
+        SerialPortError(QStringLiteral("COM%1 (%2) stopped: %3").arg(commPort_).arg(device_, reason), reason);
     reopenTimer_.start();
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (reopenTimer_.isActive()) port_.close();
+            if (!reopenTimer_.isActive()) return;
+            port_.close();
+            emit LineChanged();
         },
         Qt::QueuedConnection);
 }
@@ -188,10 +201,17 @@ void SerialPortControl::Reopen() {
         return;
     }
     if (port_.isOpen()) port_.close();
+    // Only the device chosen at connecting: with its link gone, the port number would stand for the machine's own
+    // port, which mostly exists, opens, and never brings a sentence.
     try {
-        Open();
+        Open(device_);
         reopenTimer_.stop();
-    } catch (const SerialPortError&) {
+        emit LineChanged();
+    } catch (const SerialPortError& e) {
         // Still gone; the timer tries again.
+        if (e.Description() != lineFailure_.Description()) {
+            lineFailure_ = e;
+            emit LineChanged();
+        }
     }
 }

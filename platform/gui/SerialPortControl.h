@@ -11,7 +11,7 @@
 // that link exists (the user points it at /dev/ttyUSB0 and the like, or a replay tool at a pseudo-terminal),
 // otherwise /dev/ttyS<n-1>. Nothing is ever sent. Failures are SerialPortError exceptions carrying the reason.
 // A line that goes away while open (a receiver unplugged, a replay stopped) leaves the port open but quiet; the
-// device is tried again every second and the port carries on when it is back.
+// device chosen when the port opened is tried again every second, and the port carries on when it is back.
 class SerialPortError : public StationError {
 public:
     using StationError::StationError;
@@ -55,16 +55,23 @@ public:
 
     // The device path port number n stands for in this program folder.
     QString DevicePath(int port) const;
+    // Where port number n stands for none of the program folder's links: the machine's own serial port n - 1 under
+    // this prefix. Tests point it at devices of their own.
+    static inline QString BuiltInPorts = QStringLiteral("/dev/ttyS");
 
     // The port is open but its device has gone and is being tried again.
     bool LineLost() const { return open_ && !port_.isOpen(); }
+    // Why, while the line is lost: the last failure, its reason apart from the device it names.
+    const SerialPortError& LineFailure() const { return lineFailure_; }
 
 signals:
     // Characters are waiting.
     void OnComm();
+    // LineLost() or LineFailure() changed.
+    void LineChanged();
 
 private:
-    void Open();
+    void Open(const QString& path);
     void Apply(const SerialSettings& settings, const QString& text);
     void OnError(QSerialPort::SerialPortError error);
     void Reopen();
@@ -74,6 +81,8 @@ private:
     QString settingsText_ = QStringLiteral("4800,n,8,1");
     SerialSettings settings_;
     bool open_ = false;
+    QString device_;  // the device chosen when the port opened
+    SerialPortError lineFailure_{QString()};
     QSerialPort port_;
     QTimer reopenTimer_;
 };

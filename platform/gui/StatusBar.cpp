@@ -20,9 +20,10 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(i >= 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         // The text panels share the room by their stretch: a long message cuts itself short rather than pushing
-        // the other panels aside.
+        // the other panels aside. The notices get the room of two totals each, enough at the design width for
+        // "Not logged: No space left on device".
         if (i < 3) panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        layout->addWidget(panel, i < 3 ? 2 : 0);
+        layout->addWidget(panel, i == 1 ? 1 : i < 3 ? 2 : 0);
         panels_.append(panel);
     }
     // The desktop does not tell a program its lock-key states, so caps and num lock show greyed; the insert panel
@@ -39,6 +40,11 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
 }
 
 void StatusBar::SetKeyState(int panel, bool on) { Panel(panel)->setEnabled(on); }
+
+void StatusBar::SetNotice(int panel, const QString& text, const QString& toolTip) {
+    Panel(panel)->setText(text);
+    Panel(panel)->setToolTip(text.isEmpty() ? QString() : toolTip);
+}
 
 bool StatusBar::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert &&

@@ -100,6 +100,13 @@ TEST(GprmcIntake, MissingFieldsLeaveTheirValuesAndTheLastFieldKeepsItsChecksum) 
     ApplyGprmc(fix, "$GPRMC*00", At133740.addSecs(6));
     EXPECT_EQ(fix.Status, "V*06");
     EXPECT_EQ(fix.Time, "2006/01/10 13:37:46");
+
+    // Cut right after the north/south letter: the latitude and its letter are taken, the longitude is kept.
+    EXPECT_TRUE(ApplyGprmc(fix, "$GPRMC,053741.000,A,2712.6012,S", At133740).PositionChanged);
+    EXPECT_EQ(fix.NS, "S");
+    EXPECT_EQ(fix.Lat, 27.21002);
+    EXPECT_EQ(fix.EW, "E");
+    EXPECT_EQ(fix.Lon, 121.60016);
 }
 
 TEST(GprmcIntake, SpeedAndCourseMustBeWholeNumbersWithAPoint) {

@@ -9,6 +9,7 @@
 #include "FileSizeLimit.h"
 #include "ProgramFolder.h"
 #include "monitor/GprmcIntake.h"
+#include "monitor/HistoryLineParser.h"
 #include "monitor/HistoryLog.h"
 
 namespace {
@@ -105,7 +106,8 @@ TEST(HistoryLog, AFolderThatCannotBeMadeIsReportedAndWritesNothing) {
         AppendHistoryRecord(folder.Path(), entry, FixedClock(At133740));
         FAIL() << "expected a failure";
     } catch (const HistoryLogError& e) {
-        EXPECT_TRUE(e.Description().contains("export")) << e.what();
+        EXPECT_TRUE(e.Description().contains(folder.File("export"))) << e.what();
+        EXPECT_EQ(e.Reason(), "No export folder");
     }
 
     // A month file that cannot be opened (a folder in its place) is reported too.
@@ -121,7 +123,15 @@ TEST(HistoryLog, OnAFullDiskARecordIsWholeOrAbsentAndTheNextStartsItsOwnLine) {
     const QByteArray one = folder.Read("export/History-2006-01.log");
     {
         const FileSizeLimit full(one.size() + 20);  // room for 20 bytes of the next record
-        EXPECT_THROW(AppendHistoryRecord(folder.Path(), entry, FixedClock(At133740)), HistoryLogError);
+        try {
+            AppendHistoryRecord(folder.Path(), entry, FixedClock(At133740));
+            ADD_FAILURE() << "expected a failure";
+        } catch (const HistoryLogError& e) {
+            // The reason apart from the path, for a notice too narrow for both.
+            EXPECT_EQ(e.Reason(), "No space left on device");
+            EXPECT_EQ(e.Description(),
+                      "Cannot write " + folder.File("export/History-2006-01.log") + ": No space left on device");
+        }
     }
     EXPECT_EQ(folder.Read("export/History-2006-01.log"), one) << "the part that went out is cut back";
 
@@ -135,6 +145,53 @@ TEST(HistoryLog, AFifoByTheLogsNameIsRefusedWithoutWaiting) {
     ProgramFolder folder;
     QDir().mkpath(folder.File("export"));
     ASSERT_EQ(mkfifo(folder.File("export/History-2006-01.log").toLocal8Bit().constData(), 0600), 0);
-    EXPECT_THROW(AppendHistoryRecord(folder.Path(), EntryFor(Example, At133740), FixedClock(At133740)),
-                 HistoryLogError);
+    try {
+        AppendHistoryRecord(folder.Path(), EntryFor(Example, At133740), FixedClock(At133740));
+        ADD_FAILURE() << "expected a failure";
+    } catch (const HistoryLogError& e) {
+        EXPECT_EQ(e.Reason(), "Not a regular file");
+    }
+}
+
+TEST(HistoryLog, ARecordThatWouldNotReadBackAsWrittenIsRefusedAndTheOthersAreLogged) {
+    const DefaultLocale english(QLocale::English, QLocale::UnitedStates);
+    ProgramFolder folder;
+    const auto append = [&](const QString& sentence) {
+        const TrackRecord entry = EntryFor(sentence, At133740);
+        AppendHistoryRecord(folder.Path(), entry, FixedClock(At133740));
+        return entry;
+    };
+    append(Example);
+    // Line noise, which no checksum stops: a "|" in any field taken from the sentence, or a line end (which the
+    // framing never passes on).
+    const struct {
+        const char* sentence;
+        const char* named;
+    } damaged[] = {
+        {"$GPRMC,053740.000,A|x,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52", "the status \"A|x\" holds \"|\""},
+        {"$GPRMC,053740.000,A,2503.6319,|N,12136.0098,E,2.69,79.65,100106,,,A*52", "north/south letter \"|N\""},
+        {"$GPRMC,053740.000,A,2503.6319,N,12136.0098,E|,2.69,79.65,100106,,,A*52", "east/west letter \"E|\""},
+        {"$GPRMC,053740.000,A\n,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52", "holds a line end"},
+    };
+    for (const auto& d : damaged) {
+        try {
+            append(d.sentence);
+            ADD_FAILURE() << "logged: " << d.sentence;
+        } catch (const HistoryLogError& e) {
+            EXPECT_EQ(e.Reason(), "Damaged sentence");
+            EXPECT_TRUE(e.Description().contains(d.named)) << e.what();
+        }
+    }
+    // Other noise reads back as it was taken in: NUL, control and high bytes as the serial control gives them.
+    const TrackRecord noisy =
+        append(QString::fromLatin1(QByteArray("$GPRMC,1,A\0\x01\xb2,2503.6319,N\x7f,12136.0098,E,2.69,,,*", 48)));
+    const QByteArray log = folder.Read("export/History-2006-01.log");
+    const QByteArray first = "2006/01/10 13:37:40|N|121.60016|E|25.06053|A|2.69|79.65\r\r\n";
+    ASSERT_TRUE(log.startsWith(first));
+    ASSERT_EQ(log.count("\r\r\n"), 2) << "the first record and the noisy one";
+    TrackRecord back;
+    HistoryLineParser().Parse(log.mid(first.size()).chopped(3), back);
+    EXPECT_EQ(back.Status, noisy.Status);
+    EXPECT_EQ(back.NS, noisy.NS);
+    EXPECT_EQ(back.Speed, 2.69f);
 }

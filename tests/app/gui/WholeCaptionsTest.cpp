@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QLabel>
 #include <QPushButton>
 
 #include "CaptionRoom.h"
+#include "FileSizeLimit.h"
 #include "PoiWindow.h"
 #include "ProgramFolder.h"
 #include "TrackWindow.h"
@@ -11,6 +13,7 @@
 #include "common/Settings.h"
 #include "monitor/gui/frmShow.h"
 #include "monitor/gui/frmWaiting.h"
+#include "platform/gui/StatusBar.h"
 #include "poieditor/gui/frmSearch.h"
 #include "printouts/gui/frmChoice.h"
 
@@ -28,6 +31,14 @@ TEST(WholeCaptions, MainWindowInBothConnectionStates) {
     EXPECT_EQ(Cuts(t.window.get()), "");
     t.window->cmdQuery->setText(GetLanguageText(t.folder.Path(), "Track", "0004"));
     EXPECT_EQ(Cuts(t.window.get()), "") << "the caption while the port is open";
+
+    // The status bar's notice of a log that cannot be written, in one of its longest common forms.
+    {
+        const FileSizeLimit full(20);  // the record goes out in part, as on a full disk
+        t.window->ProcessGPRMC("$GPRMC,053740.000,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52");
+    }
+    ASSERT_EQ(t.window->stbStatusBar->Panel(1)->text().toStdString(), "Not logged: No space left on device");
+    EXPECT_EQ(Cuts(t.window.get()), "");
 }
 
 TEST(WholeCaptions, WaitBoxAndWorkingNotice) {

@@ -11,12 +11,14 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "CaptionRoom.h"
 #include "PseudoTerminal.h"
 #include "TrackWindow.h"
 #include "common/Settings.h"
 #include "monitor/gui/MapBrowser.h"
 #include "platform/gui/ListView.h"
 #include "platform/gui/SerialPortControl.h"
+#include "platform/gui/StatusBar.h"
 
 namespace {
 
@@ -228,6 +230,31 @@ TEST_F(LiveTracking, NoiseNulsAndSplicedSentencesNeitherStopNorDesynchroniseTheS
     Send("\r\n$GPRMC,053740.000,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52\r\n");
     ASSERT_TRUE(ServeEventsUntil([&] { return w.TrackList.UBound() == listed + 1; }));
     EXPECT_DOUBLE_EQ(w.TrackList[listed].Lat, 25.06053);
+}
+
+TEST_F(LiveTracking, AnUnpluggedReceiverIsShownLostUntilItIsBackAndThenTakenInAsBefore) {
+    frmTrack& w = *t.window;
+    const QLabel* notice = w.stbStatusBar->Panel(3);
+    pty.HangUp();
+    QFile::remove(t.folder.File("ports/COM1"));  // a replay's or udev's link goes with its receiver
+    ASSERT_TRUE(ServeEventsUntil([&] { return notice->text() == "Receiver lost: COM1 not found"; }, 3000))
+        << notice->text().toStdString();
+    EXPECT_TRUE(notice->toolTip().contains(t.folder.File("ports/COM1")));
+    for (const QString& cut : CutCaptions(&w)) EXPECT_FALSE(cut.contains(notice->text())) << cut.toStdString();
+    EXPECT_TRUE(w.MSComm1->PortOpen()) << "still connected";
+
+    PseudoTerminal again;
+    ASSERT_TRUE(again.LinkAs(t.folder.Path(), 1));
+    ASSERT_TRUE(ServeEventsUntil([&] { return notice->text().isEmpty(); }, 3000));
+    ASSERT_TRUE(again.Write("$GPRMC,053740.000,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52\r\n"));
+    EXPECT_TRUE(ServeEventsUntil([&] { return w.TrackList.UBound() == 1; }));
+
+    // Lost again, then disconnected: a closed port has no receiver to lose.
+    again.HangUp();
+    ASSERT_TRUE(ServeEventsUntil([&] { return !notice->text().isEmpty(); }, 3000));
+    w.cmdQuery_Click();
+    EXPECT_EQ(notice->text(), "");
+    EXPECT_EQ(notice->toolTip(), "");
 }
 
 // A connect the port refuses: the map frame shows, the refusal is reported, and nothing else changes; the port and

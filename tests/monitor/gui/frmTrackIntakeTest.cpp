@@ -105,16 +105,27 @@ TEST_F(WindowIntake, APositionThatCannotBeLoggedIsListedAndTheStatusBarSaysSoUnt
     w->ProcessGPRMC(Example);
     EXPECT_EQ(w->DateView->RowCount(), 1) << "the intake goes on";
     EXPECT_EQ(w->WBMaps->NavigateCount(), 1);
-    const QString shown = w->stbStatusBar->Panel(1)->text();
-    EXPECT_TRUE(shown.startsWith("Not logged: ")) << shown.toStdString();
-    EXPECT_TRUE(shown.contains(HistoryFileName(QDateTime::currentDateTime()))) << shown.toStdString();
+    // The reason first, where the panel has room for it; the log it concerns in the tool tip.
+    EXPECT_EQ(w->stbStatusBar->Panel(1)->text().toStdString(), "Not logged: Is a directory");
+    EXPECT_TRUE(w->stbStatusBar->Panel(1)->toolTip().contains(t.folder.File(log)));
     EXPECT_TRUE(t.boxes.calls.isEmpty()) << "no box interrupts the live view";
 
     QDir(t.folder.File(log)).removeRecursively();
     w->ProcessGPRMC("$GPRMC,053741.000,A,2503.6400,N,12136.0098,E,2.69,79.65,100106,,,A*52");
     EXPECT_EQ(w->DateView->RowCount(), 2);
     EXPECT_EQ(w->stbStatusBar->Panel(1)->text(), "");
+    EXPECT_EQ(w->stbStatusBar->Panel(1)->toolTip(), "");
     EXPECT_EQ(History().count('\n'), 1);
+
+    // Line noise that would shift the fields of the record is not logged either; the next sentence is.
+    w->ProcessGPRMC("$GPRMC,053742.000,A|x,2503.6500,N,12136.0098,E,2.69,79.65,100106,,,A*52");
+    EXPECT_EQ(w->DateView->RowCount(), 3);
+    EXPECT_EQ(w->stbStatusBar->Panel(1)->text().toStdString(), "Not logged: Damaged sentence");
+    w->ProcessGPRMC("$GPRMC,053743.000,A,2503.6600,N,12136.0098,E,2.69,79.65,100106,,,A*52");
+    EXPECT_EQ(w->stbStatusBar->Panel(1)->text(), "");
+    const QByteArray history = History();
+    EXPECT_EQ(history.count('\n'), 2);
+    EXPECT_EQ(history.count('|'), 14) << "eight fields a record";
 }
 
 TEST_F(WindowIntake, MapFilesCarrySignedCoordinatesTheVehicleAndEveryPoi) {

@@ -43,6 +43,13 @@ struct Receiver {
     }
 };
 
+// The machine's own serial ports, for as long as the object lives, at the prefix given.
+struct BuiltInPortsAt {
+    const QString saved = SerialPortControl::BuiltInPorts;
+    explicit BuiltInPortsAt(const QString& prefix) { SerialPortControl::BuiltInPorts = prefix; }
+    ~BuiltInPortsAt() { SerialPortControl::BuiltInPorts = saved; }
+};
+
 }  // namespace
 
 TEST(SerialPortControl, APortLinkedInTheProgramFolderOpensAndDeliversEveryByte) {
@@ -70,8 +77,15 @@ TEST(SerialPortControl, APortLinkedInTheProgramFolderOpensAndDeliversEveryByte) 
 
 TEST(SerialPortControl, AReceiverThatGoesAwayQuietensThePortUntilItIsBack) {
     Receiver r;
+    // The machine's own COM1 is there and opens, as /dev/ttyS0 mostly does.
+    const BuiltInPortsAt ports(r.folder.File("ttyS"));
+    PseudoTerminal builtIn;
+    ASSERT_TRUE(QFile::link(builtIn.SlavePath(), r.folder.File("ttyS0")));
     r.port.SetPortOpen(true);
+    int changes = 0;
+    QObject::connect(&r.port, &SerialPortControl::LineChanged, [&] { ++changes; });
     r.terminal.HangUp();
+    QFile::remove(r.folder.File("ports/COM1"));  // a replay's or udev's link goes with its receiver
 
     // A hung-up line fails every read; the control must stop trying rather than spin the event loop.
     const std::clock_t cpuBefore = std::clock();
@@ -81,11 +95,19 @@ TEST(SerialPortControl, AReceiverThatGoesAwayQuietensThePortUntilItIsBack) {
     EXPECT_TRUE(r.port.LineLost());
     EXPECT_TRUE(r.port.PortOpen()) << "the window still shows the port as connected";
     EXPECT_EQ(r.port.Input(), "");
+    EXPECT_GE(changes, 1);
+
+    // Retried, only the link is tried: never the machine's own port that the number stands for without it.
+    EXPECT_FALSE(ServeEventsUntil([&] { return !r.port.LineLost(); }, 1500)) << "the machine's own COM1 opened";
+    EXPECT_EQ(r.port.LineFailure().Reason().toStdString(), "COM1 not found");
+    EXPECT_TRUE(r.port.LineFailure().Description().contains(r.folder.File("ports/COM1")));
 
     // A receiver on the same link again (a restarted replay): reading goes on by itself.
     PseudoTerminal again;
     ASSERT_TRUE(again.LinkAs(r.folder.Path(), 1));
+    changes = 0;
     ASSERT_TRUE(ServeEventsUntil([&] { return !r.port.LineLost(); }, 3000));
+    EXPECT_EQ(changes, 1);
     ASSERT_TRUE(again.Write("$GPRMC,1*00\r"));
     EXPECT_EQ(r.Collect(12), "$GPRMC,1*00\r");
 
