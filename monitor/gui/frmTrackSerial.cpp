@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -45,19 +46,23 @@ void frmTrack::cmdQuery_Click() {
 void frmTrack::MSComm1_OnComm() {
     if (!MSComm1->PortOpen()) return;
     try {
-        for (const QString& line : Framing.Feed(MSComm1->Input())) ProcessGPRMC(line);
+        const QString input = MSComm1->Input();
+        // Characters again: the receiver is back (see MSComm1_LineChanged).
+        if (!input.isEmpty() && !stbStatusBar->Panel(3)->text().isEmpty()) stbStatusBar->SetNotice(3, {});
+        for (const QString& line : Framing.Feed(input)) ProcessGPRMC(line);
     } catch (const std::exception& e) {
         MessageBox::ShowError(DescriptionOf(e));
     }
 }
 
 void frmTrack::MSComm1_LineChanged() {
-    // An unplugged receiver leaves the window connected and merely quiet: the status bar says so until its device
-    // is open again and characters can flow. A panel of its own, so that a log that cannot be written stays shown.
+    // An unplugged receiver leaves the window connected and merely quiet: the status bar says so until characters
+    // flow again, since a device that opens again may still be silent. A panel of its own, so that a log that cannot
+    // be written stays shown. A closed port has no receiver to lose.
     if (MSComm1->LineLost()) {
         const SerialPortError& failure = MSComm1->LineFailure();
         stbStatusBar->SetNotice(3, "Receiver lost: " + failure.Reason(), failure.Description());
-    } else {
+    } else if (!MSComm1->PortOpen()) {
         stbStatusBar->SetNotice(3, {});
     }
 }

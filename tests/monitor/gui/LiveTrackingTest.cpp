@@ -232,7 +232,7 @@ TEST_F(LiveTracking, NoiseNulsAndSplicedSentencesNeitherStopNorDesynchroniseTheS
     EXPECT_DOUBLE_EQ(w.TrackList[listed].Lat, 25.06053);
 }
 
-TEST_F(LiveTracking, AnUnpluggedReceiverIsShownLostUntilItIsBackAndThenTakenInAsBefore) {
+TEST_F(LiveTracking, AnUnpluggedReceiverIsShownLostUntilItSendsAgainAndThenTakenInAsBefore) {
     frmTrack& w = *t.window;
     const QLabel* notice = w.stbStatusBar->Panel(3);
     pty.HangUp();
@@ -245,9 +245,11 @@ TEST_F(LiveTracking, AnUnpluggedReceiverIsShownLostUntilItIsBackAndThenTakenInAs
 
     PseudoTerminal again;
     ASSERT_TRUE(again.LinkAs(t.folder.Path(), 1));
-    ASSERT_TRUE(ServeEventsUntil([&] { return notice->text().isEmpty(); }, 3000));
+    ASSERT_TRUE(ServeEventsUntil([&] { return !w.MSComm1->LineLost(); }, 3000));
+    EXPECT_FALSE(notice->text().isEmpty()) << "open again, but nothing has come yet";
     ASSERT_TRUE(again.Write("$GPRMC,053740.000,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52\r\n"));
     EXPECT_TRUE(ServeEventsUntil([&] { return w.TrackList.UBound() == 1; }));
+    EXPECT_EQ(notice->text(), "");
 
     // Lost again, then disconnected: a closed port has no receiver to lose.
     again.HangUp();
