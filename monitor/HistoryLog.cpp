@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "platform/PathIgnoringCase.h"
+#include "platform/WholeFile.h"
 
 QString CoordinateText(double value) { return QString::number(value, 'f', QLocale::FloatingPointShortest); }
 
@@ -138,17 +139,7 @@ void AppendHistoryRecord(const QString& programFolder, const TrackRecord& entry,
     // line of its own instead of being glued to them.
     char last = '\n';
     if (before > 0 && ::pread(fd, &last, 1, before - 1) == 1 && last != '\n') record.prepend("\r\r\n");
-    ssize_t written;
-    do {
-        written = ::write(fd, record.constData(), size_t(record.size()));
-    } while (written < 0 && errno == EINTR);
-    if (written != record.size()) {
-        const int error = written < 0 ? errno : ENOSPC;
-        if (written > 0) {
-            // Should even the cut fail, the next record still starts on a line of its own.
-            [[maybe_unused]] const int cut = ::ftruncate(fd, before);
-        }
-        fail(QStringLiteral("Cannot write"), qt_error_string(error));
-    }
+    // Should even the cut of a part written fail, the next record still starts on a line of its own.
+    if (const int error = AppendWhole(fd, record, before)) fail(QStringLiteral("Cannot write"), qt_error_string(error));
     ::close(fd);
 }

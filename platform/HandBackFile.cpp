@@ -41,16 +41,8 @@ void AppendToHandBackFile(const QString& programFolder, const QString& path, con
     const QByteArray bytes = text.toUtf8();
     struct stat st {};
     const off_t before = ::fstat(fd, &st) == 0 ? st.st_size : -1;
-    ssize_t written;
-    do {
-        written = ::write(fd, bytes.constData(), size_t(bytes.size()));
-    } while (written < 0 && errno == EINTR);
-    if (written != bytes.size()) {
-        const int error = written < 0 ? errno : ENOSPC;
-        // Half a line would run into the next POI marked; the import reads whole lines only.
-        if (written > 0 && before >= 0) {
-            [[maybe_unused]] const int cut = ::ftruncate(fd, before);
-        }
+    // Half a line would run into the next POI marked; the import reads whole lines only.
+    if (const int error = AppendWhole(fd, bytes, before)) {
         ::close(fd);
         throw StationError(QStringLiteral("Cannot write %1: %2").arg(path, qt_error_string(error)));
     }

@@ -19,6 +19,11 @@ QByteArray ReadRegularFile(const QString& path);
 // description.
 int OpenRegularFileForWriting(const QString& path, int flags);
 
+// Appends bytes to the open file fd, which held before bytes, in one write. When they do not all go out (a full
+// disk), the file is cut back to before, so no part of them stays to run into what is written next. Gives 0, or
+// the system's error number.
+int AppendWhole(int fd, const QByteArray& bytes, long long before);
+
 // Replaces the file at path with bytes: they go to a temporary file beside it, every write and the final flush are
 // checked, and only a file written whole is renamed over the old one. On failure (a full disk, a read-only folder,
 // a folder or FIFO by that name) the old file stays as it was, no partial file is left, and StationError gives the
