@@ -82,14 +82,50 @@
         request.send();
     }
 
-    // An icon at the markers' size, 32 by 32 pixels, as a pattern to fill a square with: where the canvas is
-    // rasterised in software, drawing an image costs milliseconds a call and filling a square next to nothing.
-    function iconPattern(ctx, image) {
-        var pattern = ctx.createPattern(image, 'no-repeat');
-        if (image.naturalWidth !== 32 || image.naturalHeight !== 32) {
-            pattern.setTransform(new DOMMatrix().scale(32 / image.naturalWidth, 32 / image.naturalHeight));
+    // An icon at the markers' size, 32 by 32 pixels times the screen's pixel ratio m: its pixels as 32-bit words of
+    // the canvas's RGBA bytes, and the places of those that show; null where the browser does not let the page read
+    // them.
+    function iconPixels(image, m) {
+        var size = 32 * m, canvas = document.createElement('canvas');
+        canvas.width = size;
+        canvas.height = size;
+        var ctx = canvas.getContext('2d');
+        ctx.drawImage(image, 0, 0, size, size);
+        var pixels;
+        try {
+            pixels = new Uint32Array(ctx.getImageData(0, 0, size, size).data.buffer);
+        } catch (e) {
+            return null;
         }
-        return pattern;
+        var shown = [];
+        for (var n = 0; n < pixels.length; n++) {
+            if (pixels[n] >>> 24) shown.push(n);
+        }
+        return {size: size, pixels: pixels, shown: Int32Array.from(shown)};
+    }
+
+    // Pixel p laid over pixel q, as a canvas draws a partly transparent pixel (unpremultiplied RGBA words).
+    function over(p, q) {
+        var a = (p >>> 24) / 255, b = (q >>> 24) / 255 * (1 - a), out = a + b;
+        var channel = function (shift) {
+            return Math.round((((p >>> shift) & 255) * a + ((q >>> shift) & 255) * b) / out) << shift;
+        };
+        return ((Math.round(out * 255) << 24) | channel(16) | channel(8) | channel(0)) >>> 0;
+    }
+
+    // Lays an icon over a picture of width by height pixels, its top left corner at left, top; false when it lies
+    // beside the picture.
+    function putIcon(picture, width, height, icon, left, top) {
+        var size = icon.size, pixels = icon.pixels, shown = icon.shown;
+        if (left <= -size || top <= -size || left >= width || top >= height) return false;
+        for (var k = 0; k < shown.length; k++) {
+            var n = shown[k], y = (n / size) | 0, x = left + n - y * size;
+            y += top;
+            if (x < 0 || x >= width || y < 0 || y >= height) continue;
+            var p = pixels[n], at = y * width + x;
+            picture[at] = p >>> 24 === 255 ? p : over(p, picture[at]);
+        }
+        return true;
     }
 
     // Every point of the marker file is drawn on one canvas: tens of thousands of icons as page elements take the
@@ -97,12 +133,18 @@
     // one further north and a later line over an earlier one, and a click on an icon opens its popup as a marker's
     // click would. The canvas goes on the map before the marker file is in: making it ready to draw takes the
     // browser a while, which it then spends while the file is read.
+    //
+    // The icons are laid into one picture here, which the canvas takes in one call. Where the browser rasterises
+    // its canvas in software, every icon drawn through the canvas (an image, or a square filled with it as a
+    // pattern) costs 50 microseconds or more, paid while drawing or put off until the frame is shown: a whole trail
+    // in view took two seconds to reach the screen.
     var IconCanvas = L.Renderer.extend({
         initialize: function () {
             L.Renderer.prototype.initialize.call(this, {padding: 0.1});
             this._points = [];
             this._images = {};  // one image per icon path, loaded once
-            this._patterns = {};  // the loaded ones, as they are painted
+            this._pixels = {};  // the loaded ones, as they are painted
+            this._scale = L.Browser.retina ? 2 : 1;  // canvas pixels to a map pixel
             this._waiting = 0;
             this._projectedZoom = null;  // the renderer keeps its own _zoom
         },
@@ -113,7 +155,7 @@
             var self = this, image = new Image();
             this._waiting++;
             image.onload = function () {
-                self._patterns[path] = iconPattern(self._ctx, image);
+                self._pixels[path] = iconPixels(image, self._scale);
                 image.onerror();
             };
             image.onerror = function () {
@@ -150,14 +192,12 @@
         _update: function () {
             if (this._map._animatingZoom && this._bounds) return;
             L.Renderer.prototype._update.call(this);
-            var b = this._bounds, size = b.getSize(), m = L.Browser.retina ? 2 : 1, canvas = this._container;
+            var b = this._bounds, size = b.getSize(), m = this._scale, canvas = this._container;
             L.DomUtil.setPosition(canvas, b.min);
-            canvas.width = m * size.x;  // also clears it
+            canvas.width = m * size.x;
             canvas.height = m * size.y;
             canvas.style.width = size.x + 'px';
             canvas.style.height = size.y + 'px';
-            if (m !== 1) this._ctx.scale(m, m);
-            this._ctx.translate(-b.min.x, -b.min.y);
             this._draw();
         },
 
@@ -166,10 +206,7 @@
             var self = this;
             this._redrawRequest = L.Util.requestAnimFrame(function () {
                 self._redrawRequest = null;
-                if (!self._map || !self._bounds) return;
-                var b = self._bounds;
-                self._ctx.clearRect(b.min.x, b.min.y, b.max.x - b.min.x, b.max.y - b.min.y);
-                self._draw();
+                if (self._map && self._bounds) self._draw();
             });
         },
 
@@ -191,22 +228,26 @@
             this._order = order;
         },
 
+        // The whole canvas anew: every loaded icon centred on its point, in stacking order. Only the part that the
+        // icons cover is handed to the canvas, which for the live position is a small one.
         _draw: function () {
             this._project();
-            var origin = this._map.getPixelOrigin(), b = this._bounds, ctx = this._ctx;
-            var minX = b.min.x + origin.x - 16, maxX = b.max.x + origin.x + 16;
-            var minY = b.min.y + origin.y - 16, maxY = b.max.y + origin.y + 16;
+            var canvas = this._container, width = canvas.width, height = canvas.height, m = this._scale;
+            var picture = this._ctx.createImageData(width, height), pixels = new Uint32Array(picture.data.buffer);
+            var corner = this._map.getPixelOrigin().add(this._bounds.min);  // the canvas's, in projected pixels
+            var x0 = width, y0 = height, x1 = 0, y1 = 0;  // what the icons cover
             for (var k = 0; k < this._order.length; k++) {
-                var i = this._order[k], x = this._x[i], y = this._y[i];
-                if (x < minX || x > maxX || y < minY || y > maxY) continue;
-                var pattern = this._patterns[this._points[i].icon];
-                if (!pattern) continue;
-                var left = x - origin.x - 16, top = y - origin.y - 16;
-                ctx.fillStyle = pattern;
-                ctx.translate(left, top);  // the pattern starts at the square's corner
-                ctx.fillRect(0, 0, 32, 32);
-                ctx.translate(-left, -top);
+                var i = this._order[k], icon = this._pixels[this._points[i].icon];
+                if (!icon) continue;
+                var left = m * (this._x[i] - corner.x - 16), top = m * (this._y[i] - corner.y - 16);
+                if (!putIcon(pixels, width, height, icon, left, top)) continue;
+                x0 = Math.min(x0, left);
+                y0 = Math.min(y0, top);
+                x1 = Math.max(x1, left + icon.size);
+                y1 = Math.max(y1, top + icon.size);
             }
+            this._ctx.clearRect(0, 0, width, height);
+            if (x0 < x1) this._ctx.putImageData(picture, 0, 0, x0, y0, x1 - x0, y1 - y0);
             if (this._waiting === 0 && this._done) {
                 var done = this._done;
                 this._done = null;
