@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImage>
 #include <QTest>
 
 #include "ProgramFolder.h"
@@ -32,7 +33,8 @@ protected:
     PoiList pois;
 
     void SetUp() override {
-        pois.Append(Poi(24.14, 120.68, "3", "Station"));
+        // Names break their lines at "<br>" in either case and show their entities decoded.
+        pois.Append(Poi(24.14, 120.68, "3", "Station &amp; depot<BR>north"));
         // A name that tries to run script in the page is shown as text.
         pois.Append(Poi(24.16, 120.66, "5", "<img src=x onerror=\"window.injected=1\">Harbour"));
         browser.resize(640, 480);
@@ -69,15 +71,33 @@ protected:
     // The icons the page draws, "|" between them.
     QString Icons() { return Run("stationMap.points.map(p => p.icon).join('|')").toString(); }
 
-    // A click of the mouse where point i of the marker file is drawn.
-    void ClickPoint(int i, QPoint offset = {}) {
+    // Where point i of the marker file lies in the view.
+    QPoint PointAt(int i) {
         const QVariantList at =
             Run(QStringLiteral(
                     "var p = stationMap.map.latLngToContainerPoint(stationMap.points[%1].latlng); [p.x, p.y]")
                     .arg(i))
                 .toList();
-        ASSERT_EQ(at.size(), 2);
-        QTest::mouseClick(browser.focusProxy(), Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()) + offset);
+        return at.size() == 2 ? QPoint(at[0].toInt(), at[1].toInt()) : QPoint(-1000, -1000);
+    }
+    // A click of the mouse where point i of the marker file is drawn.
+    void ClickPoint(int i, QPoint offset = {}) {
+        QTest::mouseClick(browser.focusProxy(), Qt::LeftButton, {}, PointAt(i) + offset);
+    }
+    // Whether the view comes to show the icon file centred on point i, where clicks find it: every opaque pixel of
+    // the icon in its place.
+    bool ShowsIconOn(int i, const QString& icon) {
+        const QImage image(folder.File("carimage/" + icon));
+        const QPoint corner = PointAt(i) - QPoint(image.width() / 2, image.height() / 2);
+        const auto shown = [&] {
+            const QImage view = browser.grab().toImage();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qAlpha(image.pixel(x, y)) == 255 && view.pixel(corner + QPoint(x, y)) != image.pixel(x, y))
+                        return false;
+            return true;
+        };
+        return !image.isNull() && QTest::qWaitFor(shown, Timeout);
     }
     QString PopupText() {
         return Run("var c = document.querySelector('.leaflet-popup-content'); c ? c.textContent : ''").toString();
@@ -108,12 +128,16 @@ TEST_F(MapInBrowser, EveryMarkerLineIsDrawnWithItsIconAndOpensItsPopupWhenClicke
     // The icons the build drew decode in the browser.
     EXPECT_TRUE(
         Run("Object.values(stationMap.icons._images).every(i => i.complete && i.naturalWidth === 32)").toBool());
+    EXPECT_TRUE(ShowsIconOn(0, "C-rv/car090.gif"));
 
     // A click on an icon shows field 4 with its line breaks, and a name's markup as text.
     ClickPoint(0, QPoint(10, -12));  // near the icon's corner
     const QString vehicle = "2024/05/01 10:00:00Direction:EastSpeed:" + FormatSpeed(folder.Path(), 12.5f);
     EXPECT_TRUE(QTest::qWaitFor([&] { return PopupText() == vehicle; }, Timeout)) << PopupText().toStdString();
     EXPECT_EQ(Run("document.querySelectorAll('.leaflet-popup-content br').length").toInt(), 2);
+    ClickPoint(1);
+    EXPECT_TRUE(WaitFor("document.querySelector('.leaflet-popup-content').innerText === 'Station & depot\\nnorth'"))
+        << PopupText().toStdString();
     ClickPoint(2);
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return PopupText() == "<img src=x onerror=\"window.injected=1\">Harbour"; }, Timeout))
@@ -181,16 +205,19 @@ TEST_F(MapInBrowser, MarkedPoisAreHandedBackAndShown) {
     WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), PoiList{});
     ASSERT_TRUE(ShowPage(folder.Path(), 24.1502, 120.6712));
 
-    MarkPoi(24.15, 120.65, "Harbour");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return folder.Read("poi.txt") == "Harbour,24.15,120.65\r\n"; }, Timeout))
+    MarkPoi(24.15, 120.65, "<b>Harbour</b>");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return folder.Read("poi.txt") == "<b>Harbour</b>,24.15,120.65\r\n"; }, Timeout))
         << folder.Read("poi.txt").toStdString();
     EXPECT_TRUE(WaitFor("document.querySelectorAll('img[src$=\"House/House1.gif\"]').length === 1"));
+    // Its popup shows the name's markup as text.
+    Run("document.querySelector('img[src$=\"House/House1.gif\"]').click()");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return PopupText() == "<b>Harbour</b>"; }, Timeout)) << PopupText().toStdString();
 
     // A name with a comma would split into other fields: the form keeps it back.
     MarkPoi(24.14, 120.68, "Station, north");
     MarkPoi(-24.1412345678, -120.68, "Station");
     EXPECT_TRUE(QTest::qWaitFor([&] { return folder.Read("poi.txt").count("\r\n") == 2; }, Timeout));
-    EXPECT_EQ(folder.Read("poi.txt"), "Harbour,24.15,120.65\r\nStation,-24.141235,-120.68\r\n");
+    EXPECT_EQ(folder.Read("poi.txt"), "<b>Harbour</b>,24.15,120.65\r\nStation,-24.141235,-120.68\r\n");
 }
 
 TEST_F(MapInBrowser, TheHostCallRefusesEveryOtherFile) {
