@@ -128,9 +128,9 @@ TEST(HistoryLog, OnAFullDiskARecordIsWholeOrAbsentAndTheNextStartsItsOwnLine) {
             ADD_FAILURE() << "expected a failure";
         } catch (const HistoryLogError& e) {
             // The reason apart from the path, for a notice too narrow for both.
-            EXPECT_EQ(e.Reason(), "No space left on device");
+            EXPECT_EQ(e.Reason(), qt_error_string(ENOSPC));
             EXPECT_EQ(e.Description(),
-                      "Cannot write " + folder.File("export/History-2006-01.log") + ": No space left on device");
+                      "Cannot write " + folder.File("export/History-2006-01.log") + ": " + qt_error_string(ENOSPC));
         }
     }
     EXPECT_EQ(folder.Read("export/History-2006-01.log"), one) << "the part that went out is cut back";

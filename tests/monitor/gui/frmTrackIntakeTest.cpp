@@ -106,7 +106,7 @@ TEST_F(WindowIntake, APositionThatCannotBeLoggedIsListedAndTheStatusBarSaysSoUnt
     EXPECT_EQ(w->DateView->RowCount(), 1) << "the intake goes on";
     EXPECT_EQ(w->WBMaps->NavigateCount(), 1);
     // The reason first, where the panel has room for it; the log it concerns in the tool tip.
-    EXPECT_EQ(w->stbStatusBar->Panel(1)->text().toStdString(), "Not logged: Is a directory");
+    EXPECT_EQ(w->stbStatusBar->Panel(1)->text(), "Not logged: " + qt_error_string(EISDIR));
     EXPECT_TRUE(w->stbStatusBar->Panel(1)->toolTip().contains(t.folder.File(log)));
     EXPECT_TRUE(t.boxes.calls.isEmpty()) << "no box interrupts the live view";
 
