@@ -24,6 +24,9 @@ SqlCipherDatabase::SqlCipherDatabase(const QString& path, const QByteArray& key,
     // database was ever written as nothing at all: such a file was cut short.
     if (mode == OpenExisting && QFileInfo(path).isFile() && QFileInfo(path).size() == 0)
         throw StationError(Damaged(path));
+    // A folder or a FIFO by the file's name would only give the engine's "disk I/O error", naming nothing.
+    if (mode == OpenExisting && !QFileInfo(path).isFile())
+        throw StationError(QStringLiteral("The database file '%1' cannot be opened: it is not a file.").arg(path));
     // A connection serves one thread (the window thread), so the engine's own locking per call is not needed.
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (mode == CreateNew ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, flags, nullptr);

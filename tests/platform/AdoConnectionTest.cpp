@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "ProgramFolder.h"
 #include "common/StationError.h"
@@ -58,6 +60,12 @@ TEST_F(AdoConnectionTest, MissingFileIsAnErrorNamingItAndIsNeverCreated) {
     EXPECT_EQ(error, "Could not find file '" + missing + "'.");
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(cnn.State(), 0);
+
+    // Something else by the file's name is named too, and left as it is.
+    ASSERT_EQ(mkfifo(missing.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(ErrorOf([&] { cnn.Open("Data Source=" + missing + ";Jet OLEDB:Database Password=7342"); }),
+              "The database file '" + missing + "' cannot be opened: it is not a file.");
+    EXPECT_FALSE(QFileInfo(missing).isFile());
 }
 
 TEST_F(AdoConnectionTest, AWrongPasswordOrADamagedFileIsRefusedNamingBoth) {
