@@ -49,11 +49,8 @@ QStringList SplitTextLines(QByteArrayView bytes) {
 
 QStringList SplitRecordLines(QByteArrayView bytes) {
     QStringList lines;
-    for (const QByteArrayView line : ByteLines(WithoutByteOrderMark(bytes))) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-        const QString text = utf8.decode(line);
-        lines.append(utf8.hasError() ? DecodePart(line, true) : text);
-    }
+    for (const QByteArrayView line : ByteLines(WithoutByteOrderMark(bytes)))
+        lines.append(DecodePart(line, !IsValidUtf8(line)));
     return lines;
 }
 

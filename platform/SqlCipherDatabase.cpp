@@ -16,17 +16,17 @@ QString Damaged(const QString& path) {
 }  // namespace
 
 SqlCipherDatabase::SqlCipherDatabase(const QString& path, const QByteArray& key, Mode mode) : path_(path) {
-    // The engine would quietly make an empty database for a missing name; a missing POI file must be reported.
-    if (mode == OpenExisting && !QFileInfo::exists(path)) {
-        throw StationError(QStringLiteral("Could not find file '%1'.").arg(path));
+    if (mode == OpenExisting) {
+        const QFileInfo file(path);
+        // The engine would quietly make an empty database for a missing name; a missing POI file must be reported.
+        if (!file.exists()) throw StationError(QStringLiteral("Could not find file '%1'.").arg(path));
+        // A folder or a FIFO by the file's name would only give the engine's "disk I/O error", naming nothing.
+        if (!file.isFile())
+            throw StationError(QStringLiteral("The database file '%1' cannot be opened: it is not a file.").arg(path));
+        // The engine takes an empty file for an empty database, and the first statement would then miss its table.
+        // No database was ever written as nothing at all: such a file was cut short.
+        if (file.size() == 0) throw StationError(Damaged(path));
     }
-    // The engine takes an empty file for an empty database, and the first statement would then miss its table. No
-    // database was ever written as nothing at all: such a file was cut short.
-    if (mode == OpenExisting && QFileInfo(path).isFile() && QFileInfo(path).size() == 0)
-        throw StationError(Damaged(path));
-    // A folder or a FIFO by the file's name would only give the engine's "disk I/O error", naming nothing.
-    if (mode == OpenExisting && !QFileInfo(path).isFile())
-        throw StationError(QStringLiteral("The database file '%1' cannot be opened: it is not a file.").arg(path));
     // A connection serves one thread (the window thread), so the engine's own locking per call is not needed.
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (mode == CreateNew ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, flags, nullptr);

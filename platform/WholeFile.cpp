@@ -54,6 +54,8 @@ namespace {
     throw StationError(QStringLiteral("Cannot write %1: %2").arg(path, reason));
 }
 
+[[noreturn]] void NotRegular(const QString& path) { CannotWrite(path, QStringLiteral("it is not a regular file")); }
+
 // Every byte or the reason why not. A disk that fills takes part of a write and refuses the next one with the
 // error that names the cause ("No space left on device"), so the loop goes on until the system says why.
 int WriteAll(int fd, const QByteArray& bytes) {
@@ -71,19 +73,18 @@ int WriteAll(int fd, const QByteArray& bytes) {
 }  // namespace
 
 int OpenRegularFileForWriting(const QString& path, int flags) {
-    const QString notRegular = QStringLiteral("Cannot write %1: it is not a regular file").arg(path);
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | flags, 0666);
     if (fd < 0) {
         // A FIFO that nobody reads refuses a non-blocking open with ENXIO, which would tell the user nothing.
         const int error = errno;
-        if (KindOfFile(path) == FileKind::Other) throw StationError(notRegular);
+        if (KindOfFile(path) == FileKind::Other) NotRegular(path);
         throw StationError(QStringLiteral("Cannot open %1: %2").arg(path, SystemError(error)));
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        throw StationError(notRegular);
+        NotRegular(path);
     }
     return fd;
 }
@@ -95,13 +96,14 @@ int AppendWhole(int fd, const QByteArray& bytes, long long before) {
     } while (written < 0 && errno == EINTR);
     if (written == bytes.size()) return 0;
     const int error = written < 0 ? errno : ENOSPC;
-    if (written > 0 && before >= 0) [[maybe_unused]]
-        const int cut = ::ftruncate(fd, off_t(before));
+    if (written > 0 && before >= 0) {
+        [[maybe_unused]] const int cut = ::ftruncate(fd, off_t(before));
+    }
     return error;
 }
 
 void ReplaceFile(const QString& path, const QByteArray& bytes) {
-    if (KindOfFile(path) == FileKind::Other) CannotWrite(path, QStringLiteral("it is not a regular file"));
+    if (KindOfFile(path) == FileKind::Other) NotRegular(path);
     // A link stays a link: the file it points to is the one replaced.
     const QFileInfo info(path);
     const QString target = info.isSymLink() ? info.symLinkTarget() : path;
