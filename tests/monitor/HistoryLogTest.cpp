@@ -71,6 +71,7 @@ TEST(HistoryLog, SpeedAndHeadingShowAtMostSevenSignificantDigits) {
     EXPECT_EQ(SingleText(1234567), "1234567");
     EXPECT_EQ(SingleText(0.0001f), "0.0001");
     EXPECT_EQ(SingleText(-1.5f), "-1.5");
+    EXPECT_EQ(SingleText(12345678.0f), "1.234568E+07") << "eight digits take the exponent";
     EXPECT_EQ(SingleText(123456789.0f), "1.234568E+08");
     EXPECT_EQ(SingleText(0.00001f), "1E-05");
 

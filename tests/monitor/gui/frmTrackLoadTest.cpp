@@ -41,6 +41,7 @@ TEST(frmTrackLoad, FirstStartWithoutSettingsOpensReadyToConnect) {
     EXPECT_FALSE(w.cmdStopPlay->isEnabled());
     EXPECT_FALSE(w.cmdExport->isEnabled());
     EXPECT_TRUE(w.MapTimer->isActive());
+    EXPECT_EQ(w.MapTimer->interval(), 20000) << "POIs marked on the map are taken in every 20 seconds";
     EXPECT_FALSE(w.Timer3->isActive());
     EXPECT_FALSE(w.Timer4->isActive());
     EXPECT_EQ(w.TrackList.UBound(), 0);
