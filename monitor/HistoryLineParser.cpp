@@ -183,7 +183,9 @@ std::optional<double> ConvertedCoordinate(const QString& text) {
 }
 
 std::optional<float> ConvertedSingle(const QString& text) {
-    for (QLocale locale : {QLocale(), QLocale::c()}) {
+    // A log may come from a desktop with the other decimal mark, so "," is read wherever the user's mark is ".",
+    // and "." wherever it is ",".
+    for (QLocale locale : {QLocale(), QLocale::c(), QLocale(QLocale::German)}) {
         locale.setNumberOptions(QLocale::RejectGroupSeparator);
         bool ok = false;
         const float value = locale.toFloat(text, &ok);
@@ -197,11 +199,11 @@ std::optional<double> ReadCoordinate(QByteArrayView bytes) {
     return ConvertedCoordinate(QString::fromLatin1(bytes));
 }
 
-std::optional<float> ReadSingle(QByteArrayView bytes, bool commaMark) {
-    // A "." reads the same under every regional setting: as the decimal mark, or refused as digit grouping and
-    // then read as the decimal mark. A "," is the decimal mark only where the user's mark is ",".
+std::optional<float> ReadSingle(QByteArrayView bytes) {
+    // Either mark is the decimal mark, whatever the regional settings: the log writes the user's mark of the day it
+    // was written and never groups digits, so neither can stand for anything else.
     auto value = PlainDecimal(bytes, '.', true);
-    if (!value && commaMark) value = PlainDecimal(bytes, ',', false);
+    if (!value) value = PlainDecimal(bytes, ',', true);
     // A single-precision number is the double read first, as the platform converts it; values outside the normal
     // single range (overflow, underflow) take the general path, which knows its rules for them.
     if (value) {
@@ -271,15 +273,12 @@ void ParseDecoded(const QString& line, TrackRecord& entry) {
 
 }  // namespace
 
-HistoryLineParser::HistoryLineParser() : commaMark_(QLocale().decimalPoint() == QStringLiteral(",")) {}
-
 void HistoryLineParser::Parse(QByteArrayView line, TrackRecord& entry) const {
     if (!IsAscii(line)) {
         ParseDecoded(QString::fromUtf8(line), entry);
         return;
     }
-    const bool commaMark = commaMark_;
-    ForEachField(line, [&entry, commaMark](int n, QByteArrayView field) {
+    ForEachField(line, [&entry](int n, QByteArrayView field) {
         switch (n) {
             case 1: {
                 int part[6];
@@ -305,10 +304,10 @@ void HistoryLineParser::Parse(QByteArrayView line, TrackRecord& entry) const {
                 SetAscii(entry.Status, field);
                 break;
             case 7:
-                if (const auto value = ReadSingle(field, commaMark)) entry.Speed = *value;
+                if (const auto value = ReadSingle(field)) entry.Speed = *value;
                 break;
             case 8:
-                if (const auto value = ReadSingle(field, commaMark)) entry.Heading = *value;
+                if (const auto value = ReadSingle(field)) entry.Heading = *value;
                 break;
         }
     });

@@ -9,9 +9,6 @@
 // left to the platform's conversions, so that every text converts, or fails to, exactly as it always has.
 class HistoryLineParser {
 public:
-    // Takes the user's decimal mark as it is now: the log writes speed and heading with it.
-    HistoryLineParser();
-
     // Parses a record's "|"-separated fields into entry, one assignment after the other: a field that is missing
     // or does not convert leaves the entry's value as it was; fields after the eighth are ignored.
     // 1 Time: "yyyy/mm/dd hh:mm:ss", also with "-" between the date parts, one-digit parts, no seconds or no time
@@ -19,11 +16,7 @@ public:
     //   gap shifts them.
     // 2 NS, 4 EW, 6 Status: the text as it stands.
     // 3 Lon, 5 Lat: a decimal number with ".".
-    // 7 Speed, 8 Heading: single precision, with the user's decimal mark as the log writes them, and with "." when
-    //   that fails (a log written under other regional settings); never with digit grouping, so "1.234" is not
-    //   1234.
+    // 7 Speed, 8 Heading: single precision, with "." or "," as the decimal mark (the log writes the user's mark,
+    //   and a log may come from a desktop with the other one); never with digit grouping, so "1.234" is not 1234.
     void Parse(QByteArrayView line, TrackRecord& entry) const;
-
-private:
-    bool commaMark_;  // the user's decimal mark is ","
 };

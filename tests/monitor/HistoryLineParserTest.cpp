@@ -23,7 +23,8 @@
 
 namespace {
 
-// The parser as it was, kept word for word as the reference.
+// The parser as it was, kept word for word as the reference, but for speed and heading, which now read with either
+// decimal mark whatever the regional settings.
 namespace before {
 
 std::optional<double> ReadCoordinate(const QString& text) {
@@ -35,7 +36,7 @@ std::optional<double> ReadCoordinate(const QString& text) {
 }
 
 std::optional<float> ReadSingle(const QString& text) {
-    for (QLocale locale : {QLocale(), QLocale::c()}) {
+    for (QLocale locale : {QLocale(), QLocale::c(), QLocale(QLocale::German)}) {
         locale.setNumberOptions(QLocale::RejectGroupSeparator);
         bool ok = false;
         const float value = locale.toFloat(text, &ok);

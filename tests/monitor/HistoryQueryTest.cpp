@@ -152,16 +152,30 @@ TEST(HistoryQuery, AFieldThatIsMissingOrDoesNotConvertKeepsTheValueBeforeIt) {
 }
 
 TEST(HistoryQuery, SpeedAndHeadingAreReadWithTheDecimalMarkTheLogWasWrittenWith) {
-    const DefaultLocale german(QLocale::German, QLocale::Germany);
     const HistoryLineParser parser;
     TrackRecord e;
-    parser.Parse(HistoryLine({"2009/02/18 10:00:00", "E", 121.60016, "N", 25.06053, 1234.5f, 79.65f, "A"}).toUtf8(), e);
-    EXPECT_EQ(e.Lon, 121.60016);
-    EXPECT_EQ(e.Speed, 1234.5f);
-    EXPECT_EQ(e.Heading, 79.65f);
-    parser.Parse("2009/02/18 10:00:00|N|1|E|1|A|2.69|1.234", e);
-    EXPECT_EQ(e.Speed, 2.69f) << "a log written with \".\" still reads";
-    EXPECT_EQ(e.Heading, 1.234f) << "never as digit grouping";
+    {
+        const DefaultLocale german(QLocale::German, QLocale::Germany);
+        const QByteArray written =
+            HistoryLine({"2009/02/18 10:00:00", "E", 121.60016, "N", 25.06053, 1234.5f, 79.65f, "A"}).toUtf8();
+        parser.Parse(written, e);
+        EXPECT_EQ(e.Lon, 121.60016);
+        EXPECT_EQ(e.Speed, 1234.5f);
+        EXPECT_EQ(e.Heading, 79.65f);
+        parser.Parse("2009/02/18 10:00:00|N|1|E|1|A|2.69|1.234", e);
+        EXPECT_EQ(e.Speed, 2.69f) << "a log written with \".\" still reads";
+        EXPECT_EQ(e.Heading, 1.234f) << "never as digit grouping";
+
+        // The same log taken to a desktop with ".": its speeds still fall in their range, by both paths.
+        const DefaultLocale english(QLocale::English, QLocale::UnitedStates);
+        EXPECT_EQ(Listed(Filter("00:00", "24:00", "1000", "2000"), {QString::fromUtf8(written)}), QStringList({"2009/02/18 10:00:00"}));
+        for (const QByteArray& line : {QByteArray("2009/02/18 10:00:00|N|1|E|1|A|-2,69|1,234"),
+                                       QByteArray("2009/02/18 10:00:00|N|1|E|1|A|-2,69E+00|1,234 ")}) {
+            parser.Parse(line, e);
+            EXPECT_EQ(e.Speed, -2.69f) << line.constData();
+            EXPECT_EQ(e.Heading, 1.234f) << "never as digit grouping";
+        }
+    }
 }
 
 TEST(HistoryQuery, AtMost32767PositionsAreListed) {
