@@ -16,6 +16,9 @@ public:
     QStringList Feed(QStringView received);
 
     const QString& PendingInput() const { return pending_; }
+    // Drops the waiting characters. Called whenever the port opens: the rest of a sentence cut off by a disconnect
+    // or a lost receiver never comes, and glued to the next one it would give a false position.
+    void Clear() { pending_.clear(); }
 
 private:
     QString pending_;

@@ -24,6 +24,7 @@ void frmTrack::cmdQuery_Click() {
             cmdQuery->setText(GetLanguageText(programFolder_, "Track", "0004"));
             for (QWidget* w : std::initializer_list<QWidget*>{cmdCommport, cmdSetting, cmdGET, CmdPOI, Check1})
                 w->setEnabled(false);
+            Framing.Clear();
             DateView->Clear();
             TrackList.Clear();
             CurrentFix[0].Lon = 0;
@@ -64,5 +65,7 @@ void frmTrack::MSComm1_LineChanged() {
         stbStatusBar->SetNotice(3, "Receiver lost: " + failure.Reason(), failure.Description());
     } else if (!MSComm1->PortOpen()) {
         stbStatusBar->SetNotice(3, {});
+    } else {
+        Framing.Clear();  // the device is open again: what it sent before it went is cut off
     }
 }

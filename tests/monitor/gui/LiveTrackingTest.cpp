@@ -82,7 +82,8 @@ protected:
         ASSERT_TRUE(t.Show());
         t.window->cmdCommport->setCurrentIndex(0);
         t.window->cmdQuery_Click();
-        ASSERT_TRUE(t.window->MSComm1->PortOpen()) << (t.boxes.calls.isEmpty() ? "" : t.boxes.calls[0].text.toStdString());
+        ASSERT_TRUE(t.window->MSComm1->PortOpen())
+            << (t.boxes.calls.isEmpty() ? "" : t.boxes.calls[0].text.toStdString());
     }
 
     // Sends the stream in uneven pieces, so sentences split across reads, and lets the window take each in.
@@ -211,7 +212,11 @@ TEST_F(LiveTracking, DisconnectGivesTheControlsBackAndTheNextConnectStartsAfresh
     EXPECT_EQ(w.TrackList.UBound(), 0);
     EXPECT_EQ(w.DateView->RowCount(), 0);
     EXPECT_EQ(w.CurrentFix[0].Lat, 0);
-    EXPECT_EQ(w.Framing.PendingInput(), "$GPRMC,0537") << "waiting characters survive a reconnect";
+    EXPECT_EQ(w.Framing.PendingInput(), "") << "the rest of the cut sentence never comes";
+    Send("1.2*3A\r\n$GPRMC,053741.000,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52\r\n");
+    ASSERT_TRUE(ServeEventsUntil([&] { return w.TrackList.UBound() == 1; }));
+    EXPECT_EQ(w.TrackList[0].Lon, 121.60016) << "no position glued from two sentences";
+    EXPECT_EQ(w.TrackList[0].EW, "E");
 }
 
 TEST_F(LiveTracking, NoiseNulsAndSplicedSentencesNeitherStopNorDesynchroniseTheStation) {
@@ -235,6 +240,8 @@ TEST_F(LiveTracking, NoiseNulsAndSplicedSentencesNeitherStopNorDesynchroniseTheS
 TEST_F(LiveTracking, AnUnpluggedReceiverIsShownLostUntilItSendsAgainAndThenTakenInAsBefore) {
     frmTrack& w = *t.window;
     const QLabel* notice = w.stbStatusBar->Panel(3);
+    Send("$GPRMC,120000.00,A,2500.0728,N,121");  // the receiver goes in the middle of a sentence
+    ASSERT_TRUE(ServeEventsUntil([&] { return !w.Framing.PendingInput().isEmpty(); }));
     pty.HangUp();
     QFile::remove(t.folder.File("ports/COM1"));  // a replay's or udev's link goes with its receiver
     ASSERT_TRUE(ServeEventsUntil([&] { return notice->text() == "Receiver lost: COM1 not found"; }, 3000))
@@ -250,6 +257,8 @@ TEST_F(LiveTracking, AnUnpluggedReceiverIsShownLostUntilItSendsAgainAndThenTaken
     ASSERT_TRUE(again.Write("$GPRMC,053740.000,A,2503.6319,N,12136.0098,E,2.69,79.65,100106,,,A*52\r\n"));
     EXPECT_TRUE(ServeEventsUntil([&] { return w.TrackList.UBound() == 1; }));
     EXPECT_EQ(notice->text(), "");
+    EXPECT_EQ(w.TrackList[0].Lon, 121.60016) << "the half sentence from before is not glued to the first one after";
+    EXPECT_EQ(w.TrackList[0].Heading, 79.65f);
 
     // Lost again, then disconnected: a closed port has no receiver to lose.
     again.HangUp();
