@@ -22,6 +22,7 @@ class MapBrowser;
 class SerialPortControl;
 class StatusBar;
 class FileDialog;
+class DeferredErrorBox;
 
 // The main window: the station. Controls and window state are public under their design names so the handlers of
 // each concern (serial intake, map, layout) and the tests reach them as the design names them.
@@ -174,5 +175,7 @@ private:
 
     QString programFolder_;
     QString poiMarkerLines_;  // the POI lines of the marker file, made anew whenever PoiList is
+    // Failures of the drawing and of the receive event, which the intake runs: told from the event loop, once each.
+    DeferredErrorBox* liveFailure_;
     bool unloaded_ = false;   // set by the unload step; loops that serve messages then end
 };

@@ -15,6 +15,7 @@
 
 #include "monitor/gui/MapBrowser.h"
 #include "monitor/gui/frmTrack.h"
+#include "platform/gui/DeferredErrorBox.h"
 #include "platform/gui/FileDialog.h"
 #include "platform/gui/ListView.h"
 #include "platform/gui/PictureButton.h"
@@ -93,7 +94,11 @@ void frmTrack::CreateMapFrame() {
     labXY = MakeOverlay(fraMap, " Caption ", 3840, 5280, 735, 225, QColor(128, 0, 128));
     lblSpeed = MakeOverlay(fraMap, QString::fromUtf8("速度：0 km"), 5340, 5160, 1005, 225, QColor(0, 0, 192));
     lblZoom = MakeLabel(fraMap, "12", 6360, 4440, 180, 180, QFont("MS Sans Serif", 8));
-    lblZoom->setFont([] { QFont f("MS Sans Serif"); f.setPointSizeF(8.25); return f; }());
+    lblZoom->setFont([] {
+        QFont f("MS Sans Serif");
+        f.setPointSizeF(8.25);
+        return f;
+    }());
     lblZoom->hide();
     imgZoomIn = MakeLabel(fraMap, "", 7440, 360, 240, 240);
     imgZoomIn->setPixmap(ZoomPicture(true));
@@ -171,5 +176,6 @@ void frmTrack::CreateTimersAndServices() {
     Timer4 = new QTimer(this);
     Timer4->setInterval(1000);
     MSComm1 = new SerialPortControl(programFolder_, this);
+    liveFailure_ = new DeferredErrorBox(this);
     ComDlg = new FileDialog(this);
 }

@@ -15,8 +15,8 @@
 #include "monitor/gui/MapBrowser.h"
 #include "monitor/gui/frmShow.h"
 #include "monitor/gui/frmTrack.h"
+#include "platform/gui/DeferredErrorBox.h"
 #include "platform/gui/ListView.h"
-#include "platform/gui/MessageBox.h"
 
 namespace {
 void ShowCaption(QLabel* label, const QString& text) {
@@ -48,8 +48,10 @@ void frmTrack::RefreshMap() {
         WriteMapPage(programFolder_, MapTemplate, SignedLatitude(fix.NS, fix.Lat), SignedLongitude(fix.EW, fix.Lon),
                      lblZoom->text());
         WBMaps->Navigate(MapPagePath(programFolder_));
+        liveFailure_->Clear();
     } catch (const std::exception& e) {
-        MessageBox::ShowError(DescriptionOf(e));
+        // Most drawings come from the intake of a position, where a box would hold up the positions after it.
+        liveFailure_->Tell(DescriptionOf(e));
     }
 }
 

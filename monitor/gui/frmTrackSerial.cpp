@@ -9,6 +9,7 @@
 #include "common/ErrorText.h"
 #include "common/Settings.h"
 #include "monitor/gui/frmTrack.h"
+#include "platform/gui/DeferredErrorBox.h"
 #include "platform/gui/ListView.h"
 #include "platform/gui/MessageBox.h"
 #include "platform/gui/SerialPortControl.h"
@@ -52,7 +53,7 @@ void frmTrack::MSComm1_OnComm() {
         if (!input.isEmpty() && !stbStatusBar->Panel(3)->text().isEmpty()) stbStatusBar->SetNotice(3, {});
         for (const QString& line : Framing.Feed(input)) ProcessGPRMC(line);
     } catch (const std::exception& e) {
-        MessageBox::ShowError(DescriptionOf(e));
+        liveFailure_->Tell(DescriptionOf(e));
     }
 }
 

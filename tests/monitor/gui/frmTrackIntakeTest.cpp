@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "DefaultLocale.h"
+#include "PseudoTerminal.h"
 #include "TrackWindow.h"
 #include "common/DisplayTexts.h"
 #include "monitor/HistoryLog.h"
@@ -178,6 +179,17 @@ TEST_F(WindowIntake, AHiddenMapChangesNothingAndAFailedDrawingIsReported) {
     QDir(t.folder.File("carimage")).removeRecursively();
     w->ProcessGPRMC("$GPRMC,053741.000,A,2503.7000,N,12136.1000,E,3.0,90.0,100106,,,A*00");
     EXPECT_EQ(w->TrackList.UBound(), 2);
+    EXPECT_TRUE(t.boxes.calls.isEmpty()) << "not from inside the intake";
+    w->ProcessGPRMC("$GPRMC,053742.000,A,2503.8000,N,12136.1000,E,3.0,90.0,100106,,,A*00");
+    ServeEventsUntil([] { return false; }, 50);
     ASSERT_EQ(t.boxes.calls.size(), 1) << "the drawing's failure is shown once";
     EXPECT_EQ(t.boxes.calls[0].style & 0x70, int(MessageBox::Critical));
+
+    // Told again only after a drawing has worked in between.
+    ASSERT_TRUE(QDir().mkpath(t.folder.File("carimage")));
+    w->ProcessGPRMC("$GPRMC,053743.000,A,2503.9000,N,12136.1000,E,3.0,90.0,100106,,,A*00");
+    QDir(t.folder.File("carimage")).removeRecursively();
+    w->ProcessGPRMC("$GPRMC,053744.000,A,2504.0000,N,12136.1000,E,3.0,90.0,100106,,,A*00");
+    ServeEventsUntil([] { return false; }, 50);
+    EXPECT_EQ(t.boxes.calls.size(), 2);
 }
