@@ -13,7 +13,7 @@
 #include "platform/gui/Twips.h"
 
 frmLogo::frmLogo(const QString& programFolder, QWidget* owner)
-    : QDialog(owner, Qt::FramelessWindowHint | Qt::Dialog), programFolder_(programFolder) {
+    : StayingDialog(owner, Qt::FramelessWindowHint | Qt::Dialog), programFolder_(programFolder) {
     setModal(true);
     resize(Twips::ToPixels(4680), Twips::ToPixels(3090));
     labLogo = new QLabel(this);

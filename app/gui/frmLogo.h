@@ -1,11 +1,11 @@
 #pragma once
-#include <QDialog>
+#include "platform/gui/StayingDialog.h"
 
 class QLabel;
 class QTimer;
 
 // The splash: borderless, centred, shown modal over the main window until its two-second timer unloads it.
-class frmLogo : public QDialog {
+class frmLogo : public StayingDialog {
     Q_OBJECT
 public:
     frmLogo(const QString& programFolder, QWidget* owner);

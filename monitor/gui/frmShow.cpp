@@ -12,7 +12,7 @@
 #include "platform/gui/Twips.h"
 
 frmShow::frmShow(const QString& programFolder, QWidget* owner)
-    : QDialog(owner, Qt::FramelessWindowHint | Qt::Tool), programFolder_(programFolder) {
+    : StayingDialog(owner, Qt::FramelessWindowHint | Qt::Tool), programFolder_(programFolder) {
     resize(Twips::ToPixels(5970), Twips::ToPixels(690));
     PaintBackground(this, QColor(255, 192, 255));
 

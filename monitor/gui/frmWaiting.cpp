@@ -9,7 +9,7 @@
 #include "platform/gui/Twips.h"
 
 frmWaiting::frmWaiting(const QString& programFolder, QWidget* owner)
-    : QDialog(owner, Qt::FramelessWindowHint | Qt::Tool), programFolder_(programFolder) {
+    : StayingDialog(owner, Qt::FramelessWindowHint | Qt::Tool), programFolder_(programFolder) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(Twips::ToPixels(4170), Twips::ToPixels(660));
     PaintBackground(this, palette().color(QPalette::Active, QPalette::HighlightedText));

@@ -1,12 +1,12 @@
 #pragma once
-#include <QDialog>
+#include "platform/gui/StayingDialog.h"
 
 class QLabel;
 class QPushButton;
 
 // The wait box of the history query: a message and a Stop button that clears KeepRunning. The query that shows it
 // also unloads it.
-class frmWaiting : public QDialog {
+class frmWaiting : public StayingDialog {
     Q_OBJECT
 public:
     frmWaiting(const QString& programFolder, QWidget* owner);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
+#include <QTest>
 #include <QTimer>
 
 #include "MessageBoxRecorder.h"
@@ -50,7 +51,7 @@ TEST(Main, TheSplashShowsTheTitleModalOverTheMainWindowUntilItsTwoSecondTimer) {
     MessageBoxRecorder boxes;
     MapBrowser::StartEngine = false;
     QPointer<frmLogo> splash;
-    bool overShownWindow = false, modal = false, timedOut = false;
+    bool overShownWindow = false, modal = false, timedOut = false, stayed = false;
     QString label;
     int interval = 0;
     int ticks = 0, ticksGone = 0;
@@ -66,6 +67,10 @@ TEST(Main, TheSplashShowsTheTitleModalOverTheMainWindowUntilItsTwoSecondTimer) {
                 modal = QApplication::activeModalWidget() == logo;
                 label = logo->labLogo->text();
                 interval = logo->Timer1->isActive() ? logo->Timer1->interval() : 0;
+                // Whatever the user does, the splash stays its two seconds.
+                QTest::keyClick(logo, Qt::Key_Escape);
+                logo->close();
+                stayed = logo->isVisible();
             }
         }
         timedOut = ++ticks > 1000;
@@ -87,6 +92,7 @@ TEST(Main, TheSplashShowsTheTitleModalOverTheMainWindowUntilItsTwoSecondTimer) {
     EXPECT_TRUE(modal) << "the main window takes no input while the splash is up";
     EXPECT_EQ(label, Application::ProgramTitle(GetLanguageText(folder.Path(), "Track", "0001")));
     EXPECT_EQ(interval, 2000) << "its timer runs from its load";
+    EXPECT_TRUE(stayed) << "Escape and a close request leave the splash up";
     EXPECT_TRUE(boxes.calls.isEmpty());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include "ProgramFolder.h"
 #include "common/Settings.h"
@@ -69,4 +70,18 @@ TEST(frmWaiting, TakesItsWordsAtLoadAndStopClearsTheFlag) {
     EXPECT_EQ(box.Command1->text(), "Halt");
     box.Command1->click();
     EXPECT_EQ(KeepRunning, 0);
+}
+
+// Only the work that showed them takes them down: Escape or a close request would leave the history read running
+// with no Stop button.
+TEST(frmWaiting, EscapeAndACloseRequestLeaveTheWaitBoxAndTheNoticeUp) {
+    ProgramFolder folder;
+    frmWaiting box(folder.Path(), nullptr);
+    frmShow notice(folder.Path(), nullptr);
+    for (QDialog* popup : std::initializer_list<QDialog*>{&box, &notice}) {
+        popup->show();
+        QTest::keyClick(popup, Qt::Key_Escape);
+        EXPECT_FALSE(popup->close());
+        EXPECT_TRUE(popup->isVisible());
+    }
 }
