@@ -26,12 +26,14 @@ class InstanceLock {
 public:
     explicit InstanceLock(const QString& programFolder);
     ~InstanceLock();
-    // True when another running copy of the program holds the lock of this program folder.
-    bool PreviousInstance() const { return !held_; }
+    // True when another running copy of the program holds the lock of this program folder. A lock that cannot
+    // be taken for any other reason is no running copy.
+    bool PreviousInstance() const { return previous_; }
 
 private:
     std::unique_ptr<QLockFile> lock_;
     bool held_ = false;
+    bool previous_ = false;
 };
 
 }  // namespace Application

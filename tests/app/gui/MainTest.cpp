@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
@@ -33,7 +34,8 @@ TEST(Main, ASecondStartEndsAtOnceWhileTheFirstRuns) {
     QProcess first, second;
     Start(first, folder);
     ASSERT_TRUE(first.waitForStarted(5000));
-    EXPECT_FALSE(first.waitForFinished(3000)) << "the station keeps running: " << first.readAllStandardError().constData();
+    EXPECT_FALSE(first.waitForFinished(3000))
+        << "the station keeps running: " << first.readAllStandardError().constData();
 
     Start(second, folder);
     ASSERT_TRUE(second.waitForFinished(10000));
@@ -106,6 +108,31 @@ TEST(Main, InstanceLockIsHeldOncePerProgramFolder) {
     }
     Application::InstanceLock other(b.Path());
     EXPECT_FALSE(other.PreviousInstance()) << "another program folder runs on its own";
+}
+
+// Only a living copy ends the start: a temporary folder that cannot hold the lock (one that does not exist, one
+// where something the user may not remove stands in its place) moves it elsewhere, where it still holds.
+TEST(Main, ALockThatCannotBeTakenIsNoRunningCopy) {
+    ProgramFolder folder, temp;
+    const QByteArray saved = qgetenv("TMPDIR");
+    for (const QString& tmpdir : {temp.File("missing"), temp.Path()}) {
+        SCOPED_TRACE(tmpdir.toStdString());
+        qputenv("TMPDIR", tmpdir.toUtf8());
+        if (tmpdir == temp.Path()) {
+            QStringList locks;
+            {
+                Application::InstanceLock taken(folder.Path());
+                locks = QDir(tmpdir).entryList({"tervane-*.lock"});
+            }
+            ASSERT_EQ(locks.size(), 1);
+            ASSERT_TRUE(QDir(tmpdir).mkdir(locks[0]));  // in the lock's place, and not to be removed
+        }
+        Application::InstanceLock first(folder.Path());
+        EXPECT_FALSE(first.PreviousInstance());
+        Application::InstanceLock again(folder.Path());
+        EXPECT_TRUE(again.PreviousInstance()) << "the lock holds where it went";
+    }
+    qputenv("TMPDIR", saved);
 }
 
 TEST(Main, TitleCarriesTheVersionEvenWithoutItsWords) {
