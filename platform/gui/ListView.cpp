@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include "platform/gui/Twips.h"
 
@@ -91,14 +92,22 @@ int ListView::SelectedRow() const {
     return current.row();
 }
 
+// Both bring the row into view up and down only. The view would also scroll sideways to the row's first column,
+// and a table that grows every second would then throw the user back to its left edge at every row, so the
+// columns scrolled to could never be read while rows come in.
 void ListView::SelectRow(int row) {
     if (row < 0 || row >= model_->rowCount()) return;
+    const int sideways = horizontalScrollBar()->value();
     setCurrentIndex(model_->index(row, 0));
     selectRow(row);
+    horizontalScrollBar()->setValue(sideways);
 }
 
 void ListView::EnsureVisible(int row) {
-    if (row >= 0 && row < model_->rowCount()) scrollTo(model_->index(row, 0));
+    if (row < 0 || row >= model_->rowCount()) return;
+    const int sideways = horizontalScrollBar()->value();
+    scrollTo(model_->index(row, 0));
+    horizontalScrollBar()->setValue(sideways);
 }
 
 void ListView::mousePressEvent(QMouseEvent* event) {

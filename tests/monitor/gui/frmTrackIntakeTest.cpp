@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollBar>
 
 #include "DefaultLocale.h"
 #include "PseudoTerminal.h"
@@ -59,6 +60,26 @@ TEST_F(WindowIntake, AChangedPositionIsLoggedListedAndDrawnOnce) {
     EXPECT_EQ(w->DateView->RowCount(), 1);
     EXPECT_EQ(w->WBMaps->NavigateCount(), 1);
     EXPECT_EQ(History().count('\n'), 1);
+}
+
+// At the design size only the first columns fit: the columns the user scrolled to stay in view as rows come in,
+// and the new row comes into view below.
+TEST_F(WindowIntake, NewRowsKeepTheTableWhereTheUserScrolledItSideways) {
+    QScrollBar* sideways = w->DateView->horizontalScrollBar();
+    for (int i = 0; i < 12; ++i) {
+        w->ProcessGPRMC(QStringLiteral("$GPRMC,0537%1.000,A,2503.%2,N,12136.0098,E,2.69,79.65,100106,,,A*52")
+                            .arg(i, 2, 10, QChar('0'))
+                            .arg(6319 + 10 * i));
+        if (i == 0) {
+            ASSERT_GT(sideways->maximum(), 0) << "the table is wider than its view";
+            sideways->setValue(sideways->maximum());
+        }
+        EXPECT_EQ(sideways->value(), sideways->maximum()) << "row " << i + 1;
+    }
+    const QRect last = w->DateView->visualRect(w->DateView->Model()->index(11, 0));
+    EXPECT_GE(last.top(), 0);
+    EXPECT_LE(last.bottom(), w->DateView->viewport()->height()) << "the newest row is in view";
+    EXPECT_EQ(w->DateView->SelectedRow(), 11);
 }
 
 TEST_F(WindowIntake, AVoidSentenceLogsTheLostPositionOnceAndHidesTheSpeed) {
