@@ -116,6 +116,37 @@ TEST(Settings, AFileItsUserMadeReadOnlyIsKeptAndOneInAFolderTheyMayNotAddToIsWri
     OrdinaryUser::Own(folder.Path(), 0755);
 }
 
+TEST(Settings, AWriteLandsOnTheFileItselfKeepingItsLinksPermissionsAndOwner) {
+    ProgramFolder folder, elsewhere;
+    elsewhere.Write("settings.ini", "[Settings]\r\nZoom=15\r\n");
+    ASSERT_TRUE(QFile::link(elsewhere.File("settings.ini"), elsewhere.File("link.ini")));
+    ASSERT_TRUE(QFile::link(elsewhere.File("link.ini"), folder.File("tervane.ini")));
+    ASSERT_EQ(chmod(QFile::encodeName(elsewhere.File("settings.ini")).constData(), 0600), 0);
+    ASSERT_TRUE(WriteSetting(folder.Path(), "Settings", "Zoom", "9"));
+    EXPECT_EQ(QFileInfo(folder.File("tervane.ini")).symLinkTarget(), elsewhere.File("link.ini")) << "links stay";
+    EXPECT_EQ(QFileInfo(elsewhere.File("link.ini")).symLinkTarget(), elsewhere.File("settings.ini"));
+    EXPECT_EQ(elsewhere.Read("settings.ini"), "[Settings]\r\nZoom=9\r\n");
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(elsewhere.File("settings.ini")).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+
+    // A file of two names keeps both, and a file root writes for its user stays the user's.
+    ASSERT_TRUE(QFile::remove(folder.File("tervane.ini")));
+    ASSERT_EQ(link(QFile::encodeName(elsewhere.File("settings.ini")).constData(),
+                   QFile::encodeName(folder.File("tervane.ini")).constData()),
+              0);
+    OrdinaryUser::Own(folder.File("tervane.ini"), 0640);
+    ASSERT_TRUE(WriteSetting(folder.Path(), "Settings", "Zoom", "10"));
+    EXPECT_EQ(elsewhere.Read("settings.ini"), "[Settings]\r\nZoom=10\r\n");
+    ASSERT_TRUE(QFile::remove(elsewhere.File("settings.ini")));
+    ASSERT_TRUE(WriteSetting(folder.Path(), "Settings", "Zoom", "11"));
+    ASSERT_EQ(stat(QFile::encodeName(folder.File("tervane.ini")).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (OrdinaryUser::Root()) EXPECT_EQ(st.st_uid, OrdinaryUser::Nobody);
+    EXPECT_EQ(folder.Read("tervane.ini"), "[Settings]\r\nZoom=11\r\n");
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{"tervane.ini"});
+}
+
 TEST(Settings, AnEndRequestedDuringWritesWaitsForEachAndLeavesNoTemporaryFile) {
     ProgramFolder folder;
     for (int attempt = 0; attempt < 40; ++attempt) {
