@@ -1,5 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -105,10 +107,14 @@ TEST_F(TrackReportJobs, AnUnwritableFileIsReportedNotPassedAsDone) {
 
     // Nor is a device or a FIFO by the file's name written to, or replaced.
     EXPECT_FALSE(report->ExportReport("/dev/full"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("fifo.pdf")).constData(), 0600), 0);
+    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo.pdf"));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
     EXPECT_FALSE(report->ExportReport(dir.filePath("fifo.pdf")));
     ASSERT_EQ(boxes.calls.size(), 4);
     EXPECT_TRUE(boxes.calls[3].text.endsWith("it is not a regular file")) << boxes.calls[3].text.toStdString();
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    EXPECT_FALSE(report->ExportReport(dir.filePath("fifo.pdf"))) << "nor one that is read";
+    ::close(reader);
     EXPECT_EQ(QFileInfo(dir.filePath("fifo.pdf")).isFile(), false);
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("fifo.pdf")));
 }
