@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <thread>
 
 #include "FileSizeLimit.h"
@@ -97,10 +95,11 @@ TEST(Settings, AFileItsUserMadeReadOnlyIsKeptAndOneInAFolderTheyMayNotAddToIsWri
     OrdinaryUser::Own(folder.Path(), 0755);
     OrdinaryUser::Own(folder.File("tervane.ini"), 0444);
     const auto write = [&](const QString& key, const QString& value, rlim_t room) {
-        return OrdinaryUser::Run([&] {
+        const QString said = OrdinaryUser::Run([&] {
             const FileSizeLimit full(room);
             return QString(WriteSetting(folder.Path(), "Settings", key, value) ? "saved" : "refused");
-        }).toStdString();
+        });
+        return said.toStdString();
     };
     EXPECT_EQ(write("Zoom", "9", RLIM_INFINITY), "refused");
     EXPECT_EQ(folder.Read("tervane.ini"), "[Settings]\r\nZoom=15\r\n");
