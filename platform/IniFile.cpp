@@ -88,43 +88,10 @@ bool KeyName(const QByteArray& line, QByteArray& name, QByteArray& value) {
     return true;
 }
 
-}  // namespace
-
-QString GetPrivateProfileString(const QString& section, const QString& key, const QString& path) {
-    Content content;
-    try {
-        content = ReadContent(path);
-    } catch (const StationError&) {
-        return {};  // an unreadable file reads as one without the key
-    }
-    bool inSection = false;
-    for (const Line& line : content.lines) {
-        QByteArray name, value;
-        if (SectionName(line.text, name)) {
-            inSection = SameName(name, section, content.big5);
-        } else if (inSection && KeyName(line.text, name, value) && SameName(name, key, content.big5)) {
-            // A value in matching double quotes reads without them, as the desktop's reader gives it.
-            if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"')) value = value.mid(1, value.size() - 2);
-            return DecodePart(CutWhole(value, MaxValueBytes, content.big5), content.big5);
-        }
-    }
-    return {};
-}
-
-bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
-                               const QString& path) {
-    if (KindOfFile(path) == FileKind::Other) return false;  // replacing a FIFO or a device is not ours to do
-    Content content;
-    try {
-        content = ReadContent(path);
-    } catch (const StationError&) {
-        return false;  // the file is there but unreadable: writing would lose its other lines
-    }
-    // The file is read in one encoding, so a value that Big5 cannot hold would read back garbled from a Big5 file:
-    // the whole file turns to UTF-8 first, every other line reading as it did. A file that is not Big5 throughout
-    // would lose bytes that way, and is kept as it is.
-    if (content.big5 && !FitsBig5(section + key + value) && !ToUtf8(content)) return false;
-    QList<Line>& lines = content.lines;
+// The file's bytes with Key=Value stored in Section: the key's line replaced, or added at the end of its section,
+// or in a section of its own at the end of the file.
+QByteArray WithEntry(const Content& content, const QString& section, const QString& key, const QString& value) {
+    QList<Line> lines = content.lines;
     // A value holding a line break would split the entry; keep it on its one line.
     QByteArray text = EncodeText(value, content.big5);
     text.replace('\r', ' ').replace('\n', ' ');
@@ -154,9 +121,58 @@ bool WritePrivateProfileString(const QString& section, const QString& key, const
         lines.append(Line{"[" + EncodeText(section, content.big5) + "]", "\r\n"});
         lines.append(Line{entry, "\r\n"});
     }
-
     QByteArray out = content.mark;
     for (const Line& line : lines) out += line.text + line.ending;
+    return out;
+}
+
+}  // namespace
+
+QString GetPrivateProfileString(const QString& section, const QString& key, const QString& path) {
+    Content content;
+    try {
+        content = ReadContent(path);
+    } catch (const StationError&) {
+        return {};  // an unreadable file reads as one without the key
+    }
+    bool inSection = false;
+    for (const Line& line : content.lines) {
+        QByteArray name, value;
+        if (SectionName(line.text, name)) {
+            inSection = SameName(name, section, content.big5);
+        } else if (inSection && KeyName(line.text, name, value) && SameName(name, key, content.big5)) {
+            // A value in matching double quotes reads without them, as the desktop's reader gives it.
+            if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"')) value = value.mid(1, value.size() - 2);
+            // The reader's buffer holds a C string: the value ends at its first NUL.
+            if (const qsizetype nul = value.indexOf('\0'); nul >= 0) value.truncate(nul);
+            return DecodePart(CutWhole(value, MaxValueBytes, content.big5), content.big5);
+        }
+    }
+    return {};
+}
+
+bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
+                               const QString& path) {
+    if (KindOfFile(path) == FileKind::Other) return false;  // replacing a FIFO or a device is not ours to do
+    Content content;
+    try {
+        content = ReadContent(path);
+    } catch (const StationError&) {
+        return false;  // the file is there but unreadable: writing would lose its other lines
+    }
+    // The value is handed over as the desktop's INI functions take it, as text that ends at its first NUL.
+    const QString text = value.left(value.indexOf(QChar(0)));
+    // The file is read in one encoding, so a value that Big5 cannot hold would read back garbled from a Big5 file:
+    // the whole file turns to UTF-8 first, every other line reading as it did. A file that is not Big5 throughout
+    // would lose bytes that way, and is kept as it is.
+    if (content.big5 && !FitsBig5(section + key + text) && !ToUtf8(content)) return false;
+    QByteArray out = WithEntry(content, section, key, text);
+    // Nor may the write leave a Big5 file valid UTF-8 (its only other bytes replaced), which would read as UTF-8
+    // from then on and change what the other lines say.
+    if (content.big5 && IsValidUtf8(out.sliced(content.mark.size()))) {
+        if (!ToUtf8(content)) return false;
+        out = WithEntry(content, section, key, text);
+    }
     try {
         ReplaceFile(path, out);
     } catch (const StationError&) {

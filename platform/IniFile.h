@@ -3,9 +3,11 @@
 
 // The INI files the station keeps beside the program, read and written line by line as the desktop's own INI
 // functions do: names match without regard to case, a missing file, section or key reads as "", a value reads
-// back as at most 255 bytes, and a write keeps every other line of the file as it was. A byte-order mark at the
-// start is skipped, and a file that is not valid UTF-8 is read as Big5 and written in Big5 as long as Big5 holds
-// what is written; a value it cannot hold turns the whole file to UTF-8, so that the file stays in one encoding.
+// back as at most 255 bytes and ends at its first NUL (read or written, as text passed to those functions does),
+// and a write keeps every other line of the file as it was. A byte-order mark at the start is skipped, and a file
+// that is not valid UTF-8 is read as Big5 and written in Big5 as long as Big5 holds what is written; a value it
+// cannot hold, or a write that would leave the file valid UTF-8, turns the whole file to UTF-8, so that the file
+// stays in one encoding and a write never changes how the other lines read.
 namespace IniFile {
 
 constexpr int MaxValueBytes = 255;

@@ -29,6 +29,9 @@ QString FileDialog::Show(bool save) {
         QFileDialog dialog(owner_, DialogTitle, FileName);
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        // The station asks nothing before a file is written over: the dialog presets the last file chosen, so every
+        // export again would ask, and a file its user made read-only is refused by the write itself.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.setNameFilters(filters);
         if (FilterIndex >= 1 && FilterIndex <= filters.size()) dialog.selectNameFilter(filters[FilterIndex - 1]);
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {

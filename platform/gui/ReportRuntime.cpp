@@ -1,19 +1,23 @@
 #include "platform/gui/ReportRuntime.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 #include "common/StationError.h"
 #include "platform/ReportPages.h"
+#include "platform/WholeFile.h"
 #include "platform/gui/ReportPainter.h"
 
 namespace {
 constexpr double kTwipsPerPoint = 20;
 constexpr double kTwipsPerInch = 1440;
+constexpr int kPdfDotsPerInch = 1200;  // as a high-resolution printer draws
 }  // namespace
 
 ReportRuntime::ReportRuntime(ReportLayout layout) : layout_(std::move(layout)) {}
@@ -26,13 +30,16 @@ QImage ReportRuntime::Picture(const QString& section, const QString& control) co
     return pictures_.value(ReportPictureKey(section, control));
 }
 
+QMarginsF ReportRuntime::Margins() const {
+    return QMarginsF(layout_.leftMargin / kTwipsPerPoint, layout_.topMargin / kTwipsPerPoint,
+                     layout_.rightMargin / kTwipsPerPoint, layout_.bottomMargin / kTwipsPerPoint);
+}
+
 void ReportRuntime::PreparePrinter(QPrinter& printer) const {
     if (printer.outputFormat() == QPrinter::PdfFormat) printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(false);
-    printer.setPageMargins(QMarginsF(layout_.leftMargin / kTwipsPerPoint, layout_.topMargin / kTwipsPerPoint,
-                                     layout_.rightMargin / kTwipsPerPoint, layout_.bottomMargin / kTwipsPerPoint),
-                           QPageLayout::Point);
+    printer.setPageMargins(Margins(), QPageLayout::Point);
 }
 
 double ReportRuntime::PageHeight(const QPrinter& printer) const {
@@ -44,29 +51,13 @@ int ReportRuntime::PageCount(const QPrinter& printer) const {
 }
 
 bool ReportRuntime::Render(QPrinter& printer, JobType type) {
-    const QList<ReportPage> pages = PaginateReport(layout_, records_.size(), PageHeight(printer));
-    const int cookie = ++lastCookie_;
     printer.setDocName(layout_.caption);
-
     QPainter painter;
     if (!painter.begin(&printer)) {
         const QString file = printer.outputFileName();
         throw StationError(file.isEmpty() ? "The printer could not start the report." : "Cannot write " + file + ".");
     }
-    ReportPainter paint(layout_, records_, pictures_, painter, printer.resolution());
-    QElapsedTimer clock;
-    clock.start();
-    int nextTimeout = ProcessingTimeoutSeconds;
-    for (int i = 0; i < pages.size(); ++i) {
-        if (i > 0) printer.newPage();
-        paint.PaintPage(pages[i], i + 1, pages.size());
-
-        const int seconds = static_cast<int>(clock.elapsed() / 1000);
-        if (!ProcessingTimeout || seconds < nextTimeout) continue;
-        nextTimeout = seconds + std::max(1, ProcessingTimeoutSeconds);
-        bool cancel = false;
-        ProcessingTimeout(seconds, cancel, type, cookie);
-        if (!cancel) continue;
+    if (!PaintPages(painter, printer, PageHeight(printer), printer.resolution(), type)) {
         printer.abort();
         painter.end();
         if (type != Preview && !printer.outputFileName().isEmpty()) QFile::remove(printer.outputFileName());
@@ -76,10 +67,43 @@ bool ReportRuntime::Render(QPrinter& printer, JobType type) {
     return true;
 }
 
+bool ReportRuntime::PaintPages(QPainter& painter, QPagedPaintDevice& device, double pageHeight, int resolution,
+                               JobType type) {
+    const QList<ReportPage> pages = PaginateReport(layout_, records_.size(), pageHeight);
+    const int cookie = ++lastCookie_;
+    ReportPainter paint(layout_, records_, pictures_, painter, resolution);
+    QElapsedTimer clock;
+    clock.start();
+    int nextTimeout = ProcessingTimeoutSeconds;
+    for (int i = 0; i < pages.size(); ++i) {
+        if (i > 0) device.newPage();
+        paint.PaintPage(pages[i], i + 1, pages.size());
+
+        const int seconds = static_cast<int>(clock.elapsed() / 1000);
+        if (!ProcessingTimeout || seconds < nextTimeout) continue;
+        nextTimeout = seconds + std::max(1, ProcessingTimeoutSeconds);
+        bool cancel = false;
+        ProcessingTimeout(seconds, cancel, type, cookie);
+        if (cancel) return false;
+    }
+    return true;
+}
+
 bool ReportRuntime::ExportPdf(const QString& path) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    PreparePrinter(printer);
-    return Render(printer, Export);
+    // The file is made in memory and replaces the old one only when whole, as every file the station writes: a full
+    // disk is reported with its reason and leaves the old file as it was, and so does a cancelled job.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    writer.setResolution(kPdfDotsPerInch);
+    writer.setTitle(layout_.caption);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins(), QPageLayout::Point));
+    QPainter painter;
+    if (!painter.begin(&writer)) throw StationError("Cannot write " + path + ".");
+    const double pageHeight = writer.pageLayout().paintRect(QPageLayout::Inch).height() * kTwipsPerInch;
+    const bool whole = PaintPages(painter, writer, pageHeight, writer.resolution(), Export);
+    painter.end();
+    if (!whole) return false;
+    ReplaceFile(path, pdf.data());
+    return true;
 }

@@ -2,11 +2,14 @@
 #include <QHash>
 #include <QImage>
 #include <QList>
+#include <QMarginsF>
 #include <QString>
 #include <functional>
 
 #include "platform/ReportLayout.h"
 
+class QPagedPaintDevice;
+class QPainter;
 class QPrinter;
 
 // Paints a report layout with its records on a printer: a real printer, a PDF file, or the preview window's page
@@ -41,7 +44,9 @@ public:
     // StationError.
     bool Render(QPrinter& printer, JobType type);
 
-    // Writes the report to a PDF file as an export job.
+    // Writes the report to a PDF file as an export job, replacing the file only once the report is whole. False when
+    // a handler cancelled the job, the old file kept; a file that cannot be written raises StationError with the
+    // system's reason.
     bool ExportPdf(const QString& path);
 
     // How many pages the report takes on that printer.
@@ -49,6 +54,9 @@ public:
 
 private:
     double PageHeight(const QPrinter& printer) const;
+    QMarginsF Margins() const;
+    // Lays out the pages and paints them with a painter begun on device; false when a handler cancelled the job.
+    bool PaintPages(QPainter& painter, QPagedPaintDevice& device, double pageHeight, int resolution, JobType type);
 
     ReportLayout layout_;
     QList<ReportRecord> records_;

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <sys/stat.h>
+#include <thread>
 
 #include "FileSizeLimit.h"
+#include "OrdinaryUser.h"
 #include "ProgramFolder.h"
 #include "common/Settings.h"
 
@@ -29,7 +33,7 @@ TEST(Settings, NamesMatchWithoutRegardToCase) {
     EXPECT_EQ(folder.Read("tervane.ini"), "[settings]\r\nCOMMPORT=4\r\n");
 }
 
-TEST(Settings, LongValuesAreCutTo255BytesNeverInsideACharacter) {
+TEST(Settings, LongValuesAreCutTo255BytesNeverInsideACharacterAndEndAtANul) {
     ProgramFolder folder;
     WriteSetting(folder.Path(), "Export", "FileName", QString(300, 'a'));
     EXPECT_EQ(ReadSetting(folder.Path(), "Export", "FileName"), QString(255, 'a'));
@@ -40,6 +44,12 @@ TEST(Settings, LongValuesAreCutTo255BytesNeverInsideACharacter) {
     // 254 ASCII bytes, then a two-byte character that would straddle the cut: it is left out whole.
     WriteSetting(folder.Path(), "Export", "FileName", QString(254, 'b') + QString::fromUtf8("é") + "c");
     EXPECT_EQ(ReadSetting(folder.Path(), "Export", "FileName"), QString(254, 'b'));
+    // A value ends at its first NUL, in the file and in what is written.
+    constexpr char withNul[] = "[Search]\r\nVehicleNumber=Harb\0our\r\n";
+    folder.Write("tervane.ini", QByteArray(withNul, sizeof withNul - 1));
+    EXPECT_EQ(ReadSetting(folder.Path(), "Search", "VehicleNumber"), "Harb");
+    WriteSetting(folder.Path(), "Search", "VehicleNumber", QString::fromLatin1("Quay\0side", 9));
+    EXPECT_EQ(folder.Read("tervane.ini"), "[Search]\r\nVehicleNumber=Quay\r\n");
 }
 
 TEST(Settings, WritingCreatesFileSectionAndKeyAndKeepsEveryOtherLine) {
@@ -56,6 +66,10 @@ TEST(Settings, WritingCreatesFileSectionAndKeyAndKeepsEveryOtherLine) {
               "Setting=1\r\n[Search]\r\nVehicleNumber=ABC\r\n");
     WriteSetting(folder.Path(), "Settings", "CommPort", "");
     EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "CommPort"), "");
+    // A section of its own after a last line without its line end.
+    folder.Write("tervane.ini", "[Settings]\r\nZoom=15");
+    WriteSetting(folder.Path(), "Export", "FileName", "day.txt");
+    EXPECT_EQ(folder.Read("tervane.ini"), "[Settings]\r\nZoom=15\r\n[Export]\r\nFileName=day.txt\r\n");
     // A line break in a value would add a key of its own.
     WriteSetting(folder.Path(), "Search", "VehicleNumber", "A\r\nFileName=x\ny");
     EXPECT_EQ(ReadSetting(folder.Path(), "Search", "VehicleNumber"), "A  FileName=x y");
@@ -73,6 +87,82 @@ TEST(Settings, AWriteOnAFullDiskFailsAndLeavesTheOldFileWhole) {
     EXPECT_EQ(folder.Read("tervane.ini"), before);
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{"tervane.ini"}) << "no temporary file left";
     EXPECT_TRUE(WriteSetting(folder.Path(), "Export", "FileName", "/home/user/tracks/day.txt")) << "room again";
+}
+
+TEST(Settings, AFileItsUserMadeReadOnlyIsKeptAndOneInAFolderTheyMayNotAddToIsWrittenWhereItIs) {
+    ProgramFolder folder;
+    folder.Write("tervane.ini", "[Settings]\r\nZoom=15\r\n");
+    OrdinaryUser::Own(folder.Path(), 0755);
+    OrdinaryUser::Own(folder.File("tervane.ini"), 0444);
+    const auto write = [&](const QString& key, const QString& value, rlim_t room) {
+        const QString said = OrdinaryUser::Run([&] {
+            const FileSizeLimit full(room);
+            return QString(WriteSetting(folder.Path(), "Settings", key, value) ? "saved" : "refused");
+        });
+        return said.toStdString();
+    };
+    EXPECT_EQ(write("Zoom", "9", RLIM_INFINITY), "refused");
+    EXPECT_EQ(folder.Read("tervane.ini"), "[Settings]\r\nZoom=15\r\n");
+
+    OrdinaryUser::Own(folder.File("tervane.ini"), 0644);
+    OrdinaryUser::Own(folder.Path(), 0555);
+    EXPECT_EQ(write("Zoom", "9", RLIM_INFINITY), "saved");
+    EXPECT_EQ(folder.Read("tervane.ini"), "[Settings]\r\nZoom=9\r\n");
+    // Written in place, the file still stays whole on a full disk: the room is taken before a byte is written.
+    EXPECT_EQ(write("CommPort", "3", 22), "refused");
+    EXPECT_EQ(folder.Read("tervane.ini"), "[Settings]\r\nZoom=9\r\n");
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{"tervane.ini"});
+    OrdinaryUser::Own(folder.Path(), 0755);
+}
+
+TEST(Settings, AWriteLandsOnTheFileItselfKeepingItsLinksPermissionsAndOwner) {
+    ProgramFolder folder, elsewhere;
+    elsewhere.Write("settings.ini", "[Settings]\r\nZoom=15\r\n");
+    ASSERT_TRUE(QFile::link(elsewhere.File("settings.ini"), elsewhere.File("link.ini")));
+    ASSERT_TRUE(QFile::link(elsewhere.File("link.ini"), folder.File("tervane.ini")));
+    ASSERT_EQ(chmod(QFile::encodeName(elsewhere.File("settings.ini")).constData(), 0600), 0);
+    ASSERT_TRUE(WriteSetting(folder.Path(), "Settings", "Zoom", "9"));
+    EXPECT_EQ(QFileInfo(folder.File("tervane.ini")).symLinkTarget(), elsewhere.File("link.ini")) << "links stay";
+    EXPECT_EQ(QFileInfo(elsewhere.File("link.ini")).symLinkTarget(), elsewhere.File("settings.ini"));
+    EXPECT_EQ(elsewhere.Read("settings.ini"), "[Settings]\r\nZoom=9\r\n");
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(elsewhere.File("settings.ini")).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+
+    // A file of two names keeps both, and a file root writes for its user stays the user's.
+    ASSERT_TRUE(QFile::remove(folder.File("tervane.ini")));
+    ASSERT_EQ(link(QFile::encodeName(elsewhere.File("settings.ini")).constData(),
+                   QFile::encodeName(folder.File("tervane.ini")).constData()),
+              0);
+    OrdinaryUser::Own(folder.File("tervane.ini"), 0640);
+    ASSERT_TRUE(WriteSetting(folder.Path(), "Settings", "Zoom", "10"));
+    EXPECT_EQ(elsewhere.Read("settings.ini"), "[Settings]\r\nZoom=10\r\n");
+    ASSERT_TRUE(QFile::remove(elsewhere.File("settings.ini")));
+    ASSERT_TRUE(WriteSetting(folder.Path(), "Settings", "Zoom", "11"));
+    ASSERT_EQ(stat(QFile::encodeName(folder.File("tervane.ini")).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (OrdinaryUser::Root()) EXPECT_EQ(st.st_uid, OrdinaryUser::Nobody);
+    EXPECT_EQ(folder.Read("tervane.ini"), "[Settings]\r\nZoom=11\r\n");
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{"tervane.ini"});
+}
+
+TEST(Settings, AnEndRequestedDuringWritesWaitsForEachAndLeavesNoTemporaryFile) {
+    ProgramFolder folder;
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        const pid_t writer = fork();
+        if (writer == 0) {
+            // The station has other threads: the request must be held whichever of them the system hands it to.
+            std::thread([] { pause(); }).detach();
+            for (int i = 0;; ++i) WriteSetting(folder.Path(), "Settings", "Zoom", QString::number(4 + i % 15));
+        }
+        usleep(1000 + 100 * attempt);
+        kill(writer, SIGTERM);
+        int status = 0;
+        waitpid(writer, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "the request still ends the program";
+    }
+    EXPECT_EQ(QDir(folder.Path()).entryList({"*~"}, QDir::Files).size(), 0) << "temporary files left";
+    EXPECT_NE(ReadSetting(folder.Path(), "Settings", "Zoom"), "");
 }
 
 TEST(Settings, AByteOrderMarkIsSkippedAndKept) {
@@ -101,6 +191,12 @@ TEST(Settings, AFileThatIsNotUtf8IsBig5) {
     folder.Write("tervane.ini", "[Search]\r\nVehicleNumber=Caf\xE9\r\n");
     EXPECT_FALSE(WriteSetting(folder.Path(), "Search", "VehicleNumber", QString::fromUtf8("Café")));
     EXPECT_EQ(folder.Read("tervane.ini"), "[Search]\r\nVehicleNumber=Caf\xE9\r\n");
+    // Nor does a write that replaces the only bytes UTF-8 could not read change how the other lines read.
+    folder.Write("tervane.ini", "[Search]\r\nCity=\xC2\xA1\r\nName=\xA4\xA4\xA4\xE5\r\n");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Search", "City"), QString::fromUtf8("癒"));
+    EXPECT_TRUE(WriteSetting(folder.Path(), "Search", "Name", "abc"));
+    EXPECT_EQ(ReadSetting(folder.Path(), "Search", "City"), QString::fromUtf8("癒"));
+    EXPECT_EQ(ReadSetting(folder.Path(), "Search", "Name"), "abc");
 }
 
 TEST(Settings, AFifoOrAFolderInPlaceOfTheFileReadsEmptyWithoutWaiting) {

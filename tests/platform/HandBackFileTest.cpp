@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "FileSizeLimit.h"
 #include "ProgramFolder.h"
 #include "common/StationError.h"
 #include "platform/HandBackFile.h"
@@ -23,6 +24,12 @@ TEST_F(HandBack, AppendsSoEveryPoiMarkedBetweenTwoImportsArrives) {
     const QString path = HandBackFilePath(folder.Path());
     AppendToHandBackFile(folder.Path(), path, "Harbour,24.15,120.65\r\n");
     AppendToHandBackFile(folder.Path(), path, "Station,24.14,120.68\r\n");
+    EXPECT_EQ(folder.Read("poi.txt"), "Harbour,24.15,120.65\r\nStation,24.14,120.68\r\n");
+    // On a full disk the POI is reported as not saved, and no part of it is left to run into the next one.
+    {
+        const FileSizeLimit full(folder.Read("poi.txt").size() + 10);
+        EXPECT_THROW(AppendToHandBackFile(folder.Path(), path, "Quay,24.16,120.61\r\n"), StationError);
+    }
     EXPECT_EQ(folder.Read("poi.txt"), "Harbour,24.15,120.65\r\nStation,24.14,120.68\r\n");
 }
 

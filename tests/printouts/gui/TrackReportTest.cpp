@@ -1,12 +1,18 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "FileSizeLimit.h"
 #include "MessageBoxRecorder.h"
 #include "printouts/gui/TrackReport.h"
 
@@ -84,4 +90,31 @@ TEST_F(TrackReportJobs, AnUnwritableFileIsReportedNotPassedAsDone) {
     ASSERT_EQ(boxes.calls.size(), 1);
     EXPECT_TRUE(boxes.calls[0].text.contains("track.pdf"));
     EXPECT_EQ(boxes.calls[0].style & MessageBox::Critical, MessageBox::Critical);
+
+    // A full disk: the earlier export stays whole, with nothing half written beside it.
+    QFile earlier(Pdf());
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("%PDF-1.4 earlier") > 0);
+    earlier.close();
+    {
+        const FileSizeLimit full(16 * 1024);
+        EXPECT_FALSE(report->ExportReport(Pdf()));
+    }
+    ASSERT_EQ(boxes.calls.size(), 2);
+    EXPECT_TRUE(boxes.calls[1].text.contains(qt_error_string(EFBIG))) << boxes.calls[1].text.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"track.pdf"});
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), "%PDF-1.4 earlier");
+
+    // Nor is a device or a FIFO by the file's name written to, or replaced.
+    EXPECT_FALSE(report->ExportReport("/dev/full"));
+    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo.pdf"));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    EXPECT_FALSE(report->ExportReport(dir.filePath("fifo.pdf")));
+    ASSERT_EQ(boxes.calls.size(), 4);
+    EXPECT_TRUE(boxes.calls[3].text.endsWith("it is not a regular file")) << boxes.calls[3].text.toStdString();
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    EXPECT_FALSE(report->ExportReport(dir.filePath("fifo.pdf"))) << "nor one that is read";
+    ::close(reader);
+    EXPECT_EQ(QFileInfo(dir.filePath("fifo.pdf")).isFile(), false);
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath("fifo.pdf")));
 }
