@@ -92,6 +92,7 @@ private:
     void CreateRecordFrame();
     void CreateKindFrame();
     void CreateStatusBar();
+    void SetTabOrder();
     void RunCommand(const QString& key);
     void DeleteRecord();
     void SearchRecord();

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include "PoiWindow.h"
 #include "common/Shared.h"
@@ -91,7 +93,17 @@ TEST_F(PoiEditor, NewStoresTheTypedPoiAndShowsIt) {
     EXPECT_EQ(Enabled(w), QStringList({"CancelRec", "WriteRec"}));
     EXPECT_TRUE(w.FraRec->isEnabled());
 
-    Type(w, "  Harbour  ", {"120", "41", "05", "24", "06", "23"});
+    // Typed as a user types it: Tab runs along each row, then to the kind.
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.txtExplanation->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "  Harbour  ");
+    for (const char* part : {"120", "41", "05", "24", "06", "23"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), part);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.Option1);
     w.Option3->setChecked(true);
     DialogResult = 0;
     t.Click("WriteRec");
