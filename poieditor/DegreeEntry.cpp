@@ -58,8 +58,15 @@ DegreeParts SplitDegrees(double value) {
 
 DegreeBoxes DegreeBoxTexts(double value) {
     // Infinity has no degrees to show: it shows as nothing stored would.
-    if (!(value > 0) || !std::isfinite(value)) return {"0", "00", "00"};
+    if (!std::isfinite(value)) return {"0", "00", "00"};
+    // A negative value shows its whole degrees below it and the minutes and seconds up from there (-73.985 as -74,
+    // 00, 54), which is how ConvertDegreeEntry adds the three boxes up again.
     const DegreeParts p = SplitDegrees(value);
     return {QString::number(p.Degrees, 'f', 0), QString::number(p.Minutes, 'f', 0).rightJustified(2, u'0'),
             QString::number(p.Seconds, 'f', 0).rightJustified(2, u'0')};
+}
+
+double ConvertDegreeBoxes(const DegreeBoxes& typed, std::optional<double> shown) {
+    if (shown && std::isfinite(*shown) && typed == DegreeBoxTexts(*shown)) return *shown;
+    return ConvertDegreeEntry(typed.Degrees, typed.Minutes, typed.Seconds);
 }

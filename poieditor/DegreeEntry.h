@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <optional>
 
 // Angles as the POI editor and the POI files take them: degrees, minutes and seconds on the one side, decimal
 // degrees on the other.
@@ -18,11 +19,17 @@ struct DegreeParts {
 };
 DegreeParts SplitDegrees(double value);
 
-// The three entry boxes of a stored coordinate: degrees without leading zeros, minutes and seconds as two digits;
-// "0", "00", "00" for a value that is not above 0.
+// The three entry boxes of a stored coordinate, the parts of SplitDegrees: degrees without leading zeros ("-" when
+// negative), minutes and seconds as two digits; "0", "00", "00" for a value that is no finite number.
 struct DegreeBoxes {
     QString Degrees;
     QString Minutes;
     QString Seconds;
+    bool operator==(const DegreeBoxes&) const = default;
 };
 DegreeBoxes DegreeBoxTexts(double value);
+
+// The angle a row of entry boxes holds when saved. When the row began with a stored value (shown) and still holds
+// its texts, that value as it is: the boxes hold whole seconds, and converting them back would move the POI by up
+// to half a second. Otherwise ConvertDegreeEntry of the three texts.
+double ConvertDegreeBoxes(const DegreeBoxes& typed, std::optional<double> shown);

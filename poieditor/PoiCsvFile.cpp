@@ -8,7 +8,7 @@
 
 namespace {
 
-// Degrees, minutes and seconds as plain whole numbers; unlike the entry boxes, 0 and negative values keep theirs.
+// Degrees, minutes and seconds as plain whole numbers, without the leading zeros of the entry boxes.
 QString AngleFields(double value) {
     const DegreeParts p = SplitDegrees(value);
     return QString::number(p.Degrees, 'f', 0) + "," + QString::number(p.Minutes, 'f', 0) + "," +

@@ -1,6 +1,7 @@
 // Save: the typed POI checked, converted and stored.
 #include <QLineEdit>
 #include <QRadioButton>
+#include <optional>
 
 #include "common/Blanks.h"
 #include "common/ErrorText.h"
@@ -11,12 +12,26 @@
 #include "poieditor/PoiEntry.h"
 #include "poieditor/gui/frmPOI.h"
 
+namespace {
+
+DegreeBoxes Row(const std::array<QLineEdit*, 9>& boxes, int first) {
+    return {boxes[first]->text(), boxes[first + 1]->text(), boxes[first + 2]->text()};
+}
+
+}  // namespace
+
 void frmPOI::WriteRecord() {
     try {
         const QString name = TrimBlanks(txtExplanation->text());
-        // Both angles first: a box that holds no number is reported even when the name is missing too.
-        const double x = ConvertDegreeEntry(VehicleTxt[3]->text(), VehicleTxt[4]->text(), VehicleTxt[5]->text());
-        const double y = ConvertDegreeEntry(VehicleTxt[6]->text(), VehicleTxt[7]->text(), VehicleTxt[8]->text());
+        // Both angles first: a box that holds no number is reported even when the name is missing too. While
+        // amending, the boxes began with the shown record.
+        std::optional<double> shownX, shownY;
+        if (EditMode == Text("0005") && CurrentIndex >= 0 && CurrentIndex < PoiList.UBound()) {
+            shownX = PoiList[CurrentIndex].X;
+            shownY = PoiList[CurrentIndex].Y;
+        }
+        const double x = ConvertDegreeBoxes(Row(VehicleTxt, 3), shownX);
+        const double y = ConvertDegreeBoxes(Row(VehicleTxt, 6), shownY);
         switch (CheckPoiName(name)) {
             case NameCheck::Empty:
                 MessageBox::Show(Text("0001"), int(MessageBox::Exclamation) | MessageBox::OkOnly, Text("0002"));

@@ -45,6 +45,25 @@ TEST(DegreeBoxTexts, ShowsWholeDegreesAndTwoDigitMinutesAndSeconds) {
     EXPECT_EQ(boxes(24.106389), QStringList({"24", "06", "23"}));
     EXPECT_EQ(boxes(120.683333), QStringList({"120", "40", "60"})) << "seconds are not carried";
     EXPECT_EQ(boxes(0), QStringList({"0", "00", "00"}));
-    EXPECT_EQ(boxes(-33.9), QStringList({"0", "00", "00"}));
     EXPECT_EQ(boxes(40000.5), QStringList({"40000", "30", "00"})) << "beyond 16 bits, shown all the same";
+    EXPECT_EQ(boxes(qInf()), QStringList({"0", "00", "00"}));
+
+    // A negative coordinate shows the degrees below it and the minutes and seconds up from there, so that the
+    // boxes convert back to it.
+    EXPECT_EQ(boxes(-73.985), QStringList({"-74", "00", "54"}));
+    EXPECT_EQ(boxes(-40.75), QStringList({"-41", "15", "00"}));
+    EXPECT_EQ(boxes(-0.5), QStringList({"-1", "30", "00"}));
+    for (const double v : {-73.985, -40.75, -0.5, -33.9, -120.684722, -0.000278, 120.684722, 24.106388}) {
+        const DegreeBoxes b = DegreeBoxTexts(v);
+        EXPECT_DOUBLE_EQ(ConvertDegreeEntry(b.Degrees, b.Minutes, b.Seconds), v) << v;
+    }
+}
+
+TEST(ConvertDegreeBoxes, BoxesLeftAsShownGiveBackTheStoredValue) {
+    const double fine = -40.123456;  // 52.59 seconds past -41: the boxes show 36
+    const DegreeBoxes shown = DegreeBoxTexts(fine);
+    EXPECT_EQ(ConvertDegreeBoxes(shown, fine), fine);
+    EXPECT_DOUBLE_EQ(ConvertDegreeBoxes(shown, std::nullopt), -40.123333) << "nothing shown: what the boxes say";
+    EXPECT_DOUBLE_EQ(ConvertDegreeBoxes({"-41", "52", "37"}, fine), -40.123055) << "a changed box is converted";
+    EXPECT_EQ(ConvertDegreeBoxes({"0", "00", "00"}, qInf()), 0) << "infinity is never stored again";
 }

@@ -65,7 +65,7 @@ TEST_F(PoiEditor, BrowsingStepsThroughTheRecordsAndShowsTheirAngles) {
 
     t.Click("LastRec");
     EXPECT_EQ(Enabled(w), QStringList({"NewRec", "AmendmentRec", "DelRec", "Search", "FirstRec", "ReplyRec", "Exit"}));
-    EXPECT_EQ(Boxes(w).mid(0, 3), QStringList({"0", "00", "00"}));
+    EXPECT_EQ(Boxes(w).mid(0, 3), QStringList({"-3", "00", "00"}));
     EXPECT_TRUE(w.Option4->isChecked());
     t.Click("NextRec");
     EXPECT_EQ(w.CurrentIndex, 2);
@@ -167,7 +167,20 @@ TEST_F(PoiEditor, SaveRefusesABadEntryAndStaysEditing) {
 TEST_F(PoiEditor, AmendKeepsThePositionAndChangesThatRowAlone) {
     t.Insert("Station");
     t.Insert("Depot", 121, 25, "2");
+    t.Insert("West", -73.985, -40.123456);
     frmPOI& w = t.Load();
+
+    // Boxes left as shown give back the stored coordinate, a negative one and one between whole seconds too.
+    t.Click("LastRec");
+    EXPECT_EQ(Boxes(w), QStringList({"-74", "00", "54", "-41", "52", "36"}));
+    t.Click("AmendmentRec");
+    w.txtExplanation->setText("West Pier");
+    t.Click("WriteRec");
+    EXPECT_EQ(w.PoiList[2].Explanation, "West Pier");
+    EXPECT_EQ(w.PoiList[2].X, -73.985);
+    EXPECT_EQ(w.PoiList[2].Y, -40.123456);
+
+    t.Click("FirstRec");
     t.Click("NextRec");
     t.Click("AmendmentRec");
     EXPECT_EQ(w.Panel(2)->text(), t.Lang("0008"));
