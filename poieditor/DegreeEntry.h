@@ -7,8 +7,9 @@
 
 // Three entry texts to decimal degrees with at most six decimals. The seconds are read by the leading-number parse
 // (no number counts as 0); the minutes and degrees must be numbers in the regional notation, else it throws
-// StationError "Type mismatch". A result beyond a double throws OverflowError. There is no range check: 60 seconds
-// or minutes add up into the next unit, and a minus sign on the degrees negates the degrees alone.
+// StationError "Type mismatch". A result beyond a double, or a sum the conversion's 15-digit decimal text cannot
+// carry without an exponent (degrees from 1e9, minutes from 1e11), throws OverflowError. There is no range check: 60
+// seconds or minutes add up into the next unit, and a minus sign on the degrees negates the degrees alone.
 double ConvertDegreeEntry(const QString& degrees, const QString& minutes, const QString& seconds);
 
 // Whole degrees, whole minutes and rounded seconds of a coordinate. The seconds are not carried, so 60 can occur.

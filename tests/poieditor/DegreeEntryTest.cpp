@@ -27,6 +27,14 @@ TEST(ConvertDegreeEntry, MinutesAndDegreesMustBeNumbers) {
     }
     EXPECT_THROW(ConvertDegreeEntry("1e308", "0", "0"), OverflowError);
     EXPECT_THROW(ConvertDegreeEntry("0", "0", QString(400, u'9')), OverflowError) << "seconds beyond a double";
+    // Sums whose 15-digit text would take an exponent, which the read-back cannot take: never another coordinate.
+    for (const auto& [d, m, sec] : {std::tuple{"1000000000", "0", "0"},
+                                    {"121", "152222222222", "0"},
+                                    {"-1000000000", "0", "0"},
+                                    {"0", "-0.0003", "0.018"}}) {
+        EXPECT_THROW(ConvertDegreeEntry(d, m, sec), OverflowError) << d << " " << m << " " << sec;
+    }
+    EXPECT_DOUBLE_EQ(ConvertDegreeEntry("999999999", "0", "0"), 999999999) << "the largest whole degrees it carries";
     EXPECT_DOUBLE_EQ(ConvertDegreeEntry("24", "6", "1e3"), 24.100278) << "no exponent: 1 second";
 }
 

@@ -153,15 +153,18 @@ TEST_F(PoiEditor, SaveRefusesABadEntryAndStaysEditing) {
         EXPECT_TRUE(t.boxes->calls.last().text.contains("cannot be stored"))
             << t.boxes->calls.last().text.toStdString();
     }
+    Type(w, "Far", {"1000000000", "0", "0", "24", "06", "23"});  // would come back as 0.000001
+    t.Click("WriteRec");
+    EXPECT_EQ(t.boxes->calls.last().text, "Overflow");
     EXPECT_EQ(w.EditMode, t.Lang("0004"));
     EXPECT_EQ(w.Panel(2)->text(), t.Lang("0010"));
     EXPECT_EQ(w.PoiList.UBound(), 0);
     EXPECT_EQ(DialogResult, 0);
 
-    w.txtExplanation->setText(QString(50, u'x'));
+    Type(w, QString(50, u'x'), {"120", "41", "05", "24", "06", "23"});
     t.Click("WriteRec");
     EXPECT_EQ(w.PoiList.UBound(), 1);
-    EXPECT_EQ(t.boxes->calls.size(), 5);
+    EXPECT_EQ(t.boxes->calls.size(), 6);
 }
 
 TEST_F(PoiEditor, AmendKeepsThePositionAndChangesThatRowAlone) {
