@@ -96,6 +96,15 @@ TEST_F(PoiTable, ApostrophesAreDoubledInEveryStatementAndStoredAsTyped) {
     db.DeleteCoordinate("O'Brien's");
     EXPECT_EQ(db.LastStatement(), "Delete from POI where Explanation ='O''Brien''s'");
     EXPECT_EQ(Names(), QStringList({"x'); DELETE FROM POI; --"}));
+
+    // A name that begins with U+FEFF (a waypoint file may hold one) reads back with it, so that the name the
+    // list holds finds, amends and deletes its row.
+    const QString marked = QString(QChar(0xFEFF)) + "Home";
+    db.InsertCoordinate(121.51, 25.04, "1", marked);
+    ASSERT_EQ(Names().last(), marked);
+    EXPECT_TRUE(Found(Names().last()));
+    db.DeleteCoordinate(Names().last());
+    EXPECT_EQ(Names(), QStringList({"x'); DELETE FROM POI; --"}));
 }
 
 TEST_F(PoiTable, PaddedKindAndNameAreStoredWithoutTheirBlanks) {
