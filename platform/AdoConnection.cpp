@@ -3,6 +3,8 @@
 #include <sqlite3.h>
 
 #include <QHash>
+#include <optional>
+#include <utility>
 
 #include "common/StationError.h"
 #include "platform/SqlCipherDatabase.h"
@@ -11,18 +13,62 @@ namespace {
 
 const QString ClosedObject = QStringLiteral("Operation is not allowed when the object is closed.");
 
-// "Key=Value;Key=Value" with keys matched without regard to case; blanks around keys and values do not count.
+// The value in quotes that begins at from (its opening quote), a doubled quote standing for itself, and where its
+// closing quote is; nothing when no quote opens there or none closes it.
+std::optional<std::pair<QString, qsizetype>> QuotedValue(const QString& text, qsizetype from) {
+    if (from >= text.size() || (text.at(from) != u'"' && text.at(from) != u'\'')) return std::nullopt;
+    const QChar quote = text.at(from);
+    QString value;
+    for (qsizetype j = from + 1; j < text.size(); ++j) {
+        if (text.at(j) != quote) {
+            value += text.at(j);
+        } else if (j + 1 < text.size() && text.at(j + 1) == quote) {
+            value += quote;
+            ++j;
+        } else {
+            return std::pair{value, j};
+        }
+    }
+    return std::nullopt;
+}
+
+// "Key=Value;Key=Value" with keys matched without regard to case; blanks around keys and values do not count. A
+// value in double or single quotes may hold a ";" (a folder's name may).
 QHash<QString, QString> ParseConnectionText(const QString& text) {
     QHash<QString, QString> values;
-    for (const QString& part : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const qsizetype equals = part.indexOf(QLatin1Char('='));
-        if (equals < 0) continue;
-        values.insert(part.left(equals).trimmed().toLower(), part.mid(equals + 1).trimmed());
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char(';'), i);
+        if (end < 0) end = text.size();
+        const qsizetype equals = text.indexOf(QLatin1Char('='), i);
+        if (equals < 0 || equals > end) {  // a part without a value
+            i = end + 1;
+            continue;
+        }
+        qsizetype start = equals + 1;
+        while (start < end && text.at(start).isSpace()) ++start;
+        QString value;
+        if (const auto quoted = QuotedValue(text, start)) {
+            value = quoted->first;
+            end = text.indexOf(QLatin1Char(';'), quoted->second);
+            if (end < 0) end = text.size();
+        } else {
+            value = text.mid(equals + 1, end - equals - 1).trimmed();
+        }
+        values.insert(text.mid(i, equals - i).trimmed().toLower(), value);
+        i = end + 1;
     }
     return values;
 }
 
 }  // namespace
+
+QString ConnectionTextValue(const QString& value) {
+    const bool plain = !value.contains(QLatin1Char(';')) && value == value.trimmed() && !value.startsWith(u'"') &&
+                       !value.startsWith(u'\'');
+    if (plain) return value;
+    return u'"' + QString(value).replace(QLatin1String("\""), QLatin1String("\"\"")) + u'"';
+}
 
 AdoConnection::AdoConnection() = default;
 

@@ -21,7 +21,8 @@ void clsDBLib::OpenConnection(const QString& FileName) {
     connection_.Open(
         QStringLiteral("Provider=MSDataShape.1;Persist Security Info=False;Data Provider=Microsoft.Jet.OLEDB.4.0;"
                        "Data Source=") +
-        FileName + QStringLiteral(";Jet OLEDB:Database Password=") + QLatin1String(PoiDatabasePassword));
+        ConnectionTextValue(FileName) + QStringLiteral(";Jet OLEDB:Database Password=") +
+        QLatin1String(PoiDatabasePassword));
 }
 
 void clsDBLib::InsertCoordinate(double X, double Y, const QString& Kind, const QString& Explanation) {

@@ -242,6 +242,14 @@ TEST_F(PoiTable, MissingDatabaseFileIsReportedWithItsPathAndNotMade) {
         EXPECT_TRUE(e.Description().contains(missing)) << e.what();
     }
     EXPECT_FALSE(QFile::exists(missing));
+
+    // The file named is the one opened, whatever its folder's name holds.
+    const QString odd = folder.File("semi;colon/st/database/POI.mdb");
+    CreatePoiDatabase(odd);
+    other.OpenConnection(odd);
+    other.InsertCoordinate(1, 2, "1", "There");
+    other.CloseConnection();
+    EXPECT_TRUE(List().isEmpty()) << "not the table of another file";
 }
 
 // The connection that one caller opens is the one every later caller works on, and lives until it is closed.
