@@ -3,34 +3,14 @@
 #include <sqlite3.h>
 
 #include <QHash>
-#include <optional>
-#include <utility>
 
+#include "common/QuotedText.h"
 #include "common/StationError.h"
 #include "platform/SqlCipherDatabase.h"
 
 namespace {
 
 const QString ClosedObject = QStringLiteral("Operation is not allowed when the object is closed.");
-
-// The value in quotes that begins at from (its opening quote), a doubled quote standing for itself, and where its
-// closing quote is; nothing when no quote opens there or none closes it.
-std::optional<std::pair<QString, qsizetype>> QuotedValue(const QString& text, qsizetype from) {
-    if (from >= text.size() || (text.at(from) != u'"' && text.at(from) != u'\'')) return std::nullopt;
-    const QChar quote = text.at(from);
-    QString value;
-    for (qsizetype j = from + 1; j < text.size(); ++j) {
-        if (text.at(j) != quote) {
-            value += text.at(j);
-        } else if (j + 1 < text.size() && text.at(j + 1) == quote) {
-            value += quote;
-            ++j;
-        } else {
-            return std::pair{value, j};
-        }
-    }
-    return std::nullopt;
-}
 
 // "Key=Value;Key=Value" with keys matched without regard to case; blanks around keys and values do not count. A
 // value in double or single quotes may hold a ";" (a folder's name may).
@@ -48,9 +28,9 @@ QHash<QString, QString> ParseConnectionText(const QString& text) {
         qsizetype start = equals + 1;
         while (start < end && text.at(start).isSpace()) ++start;
         QString value;
-        if (const auto quoted = QuotedValue(text, start)) {
-            value = quoted->first;
-            end = text.indexOf(QLatin1Char(';'), quoted->second);
+        if (const auto quoted = ReadQuoted(text, start, u"\"'")) {
+            value = quoted->Text;
+            end = text.indexOf(QLatin1Char(';'), quoted->Next);
             if (end < 0) end = text.size();
         } else {
             value = text.mid(equals + 1, end - equals - 1).trimmed();
@@ -67,7 +47,7 @@ QString ConnectionTextValue(const QString& value) {
     const bool plain = !value.contains(QLatin1Char(';')) && value == value.trimmed() && !value.startsWith(u'"') &&
                        !value.startsWith(u'\'');
     if (plain) return value;
-    return u'"' + QString(value).replace(QLatin1String("\""), QLatin1String("\"\"")) + u'"';
+    return InDoubleQuotes(value);
 }
 
 AdoConnection::AdoConnection() = default;

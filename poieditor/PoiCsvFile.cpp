@@ -2,6 +2,7 @@
 
 #include "common/Blanks.h"
 #include "common/ErrorText.h"
+#include "common/QuotedText.h"
 #include "poidb/PoiName.h"
 #include "poidb/clsDBLib.h"
 #include "poieditor/DegreeEntry.h"
@@ -15,8 +16,33 @@ QString AngleFields(double value) {
            QString::number(p.Seconds, 'f', 0);
 }
 
+// A text field as a spreadsheet writes it: in double quotes when it holds a comma or a quote, else as it is.
+QString TextField(const QString& text) {
+    return text.contains(u',') || text.contains(u'"') ? InDoubleQuotes(text) : text;
+}
+
+// The fields of a line, separated by ",". A field that begins with a double quote runs to its closing quote and may
+// hold commas; what follows the closing quote up to the next "," is taken as it stands. A quote that never closes
+// opens no quoted field, so such a line reads as it always did.
+QStringList Fields(const QString& line) {
+    QStringList fields;
+    qsizetype i = 0;
+    while (true) {
+        QString field;
+        if (const auto quoted = ReadQuoted(line, i)) {
+            field = quoted->Text;
+            i = quoted->Next;
+        }
+        const qsizetype comma = line.indexOf(u',', i);
+        field += line.mid(i, (comma < 0 ? line.size() : comma) - i);
+        fields.append(field);
+        if (comma < 0) return fields;
+        i = comma + 1;
+    }
+}
+
 void ImportLine(const QString& line, clsDBLib& db, int& stored) {
-    const QStringList f = line.split(u',');
+    const QStringList f = Fields(line);
     const auto field = [&f](int i) { return i <= f.size() ? f[i - 1] : QString(); };  // counted from 1
     if (TrimBlanks(field(1)).isEmpty() || !IsStorablePoiName(field(1))) return;
     bool notStored = true;
@@ -35,7 +61,8 @@ void ImportLine(const QString& line, clsDBLib& db, int& stored) {
 QByteArray PoiCsvText(const PoiList& list) {
     QString text = QString::fromUtf8("地標,經度,,,緯度,,,圖示") + "\r\n";
     for (const PoiRecord& poi : list)
-        text += poi.Explanation + "," + AngleFields(poi.X) + "," + AngleFields(poi.Y) + "," + poi.Kind + "\r\n";
+        text += TextField(poi.Explanation) + "," + AngleFields(poi.X) + "," + AngleFields(poi.Y) + "," +
+                TextField(poi.Kind) + "\r\n";
     return text.toUtf8();
 }
 

@@ -8,7 +8,9 @@ class clsDBLib;
 
 // The POI CSV file, meant for a spreadsheet: a header line, then one line per POI of eight fields separated by ","
 // with nothing around them: name, longitude degrees, minutes, seconds, latitude degrees, minutes, seconds, kind.
-// Lines end with CR LF. A comma in a name is not escaped, so such a name reads back split over two fields.
+// Lines end with CR LF. A name or kind that holds a comma or a double quote is written in double quotes with each
+// quote inside doubled, as spreadsheets write it, and such a field is read back whole; every other field is written
+// and read as it stands.
 
 // The whole file for the POIs of the list, in list order.
 QByteArray PoiCsvText(const PoiList& list);

@@ -44,10 +44,14 @@ TEST(PoiCsvText, WritesTheHeaderAndEightFieldsALineByteForByte) {
     list.Append(Poi("Station", 120.68472, 24.1063, "2"));
     list.Append(Poi(QString::fromUtf8("台中港"), 0, 24.99999, "5"));
     list.Append(Poi("West", -120.5, -0.25, "1"));
+    list.Append(Poi("Shop,7", 9, 1, "x,y"));
+    list.Append(Poi("Joe's \"Bar\"", 9, 1, "3"));
     EXPECT_EQ(PoiCsvText(list), QString::fromUtf8("地標,經度,,,緯度,,,圖示\r\n"
                                                   "Station,120,41,5,24,6,23,2\r\n"
                                                   "台中港,0,0,0,24,59,60,5\r\n"
-                                                  "West,-121,30,0,-1,45,0,1\r\n")
+                                                  "West,-121,30,0,-1,45,0,1\r\n"
+                                                  "\"Shop,7\",9,0,0,1,0,0,\"x,y\"\r\n"
+                                                  "\"Joe's \"\"Bar\"\"\",9,0,0,1,0,0,3\r\n")
                                     .toUtf8());
 }
 
@@ -94,6 +98,25 @@ TEST_F(ExchangeTable, CsvImportStoresNewNamesOnceAndReadsBackWhatWasExported) {
     EXPECT_NO_THROW(ImportWaypoints({"WP,D," + nul + ",1,2"}, db, stored));
     EXPECT_EQ(stored, 1);
     EXPECT_EQ(Rows().size(), 4);
+
+    // A field in quotes, as the export and spreadsheets write one holding a comma or a quote, is read whole; a
+    // quote that never closes is read as it stands, as before.
+    PoiList quoted;
+    quoted.Append(Poi("Shop,7", 120.684722, 24.106388, "2"));
+    quoted.Append(Poi("Joe's \"Bar\"", 1, 2, "x,y"));
+    stored = 0;
+    ImportPoiCsv(SplitTextLines(PoiCsvText(quoted) + "\"Open,1,2,3,4,5,6,1\r\n\"6,5\"x,120,41,5,24,6,23,1"), db,
+                 stored);
+    EXPECT_EQ(stored, 4);
+    const QList<PoiRecord> back = Rows().mid(4);
+    ASSERT_EQ(back.size(), 4);
+    EXPECT_EQ(back[0].Explanation, "Shop,7");
+    EXPECT_DOUBLE_EQ(back[0].X, 120.684722);
+    EXPECT_EQ(back[0].Kind, "2");
+    EXPECT_EQ(back[1].Explanation, "Joe's \"Bar\"");
+    EXPECT_EQ(back[1].Kind, "x,y");
+    EXPECT_EQ(back[2].Explanation, "\"Open");
+    EXPECT_EQ(back[3].Explanation, "6,5x") << "text after the closing quote stays with the field";
 }
 
 TEST_F(ExchangeTable, WaypointImportTakesWpLinesAsKindOnePois) {
