@@ -49,6 +49,11 @@ void clsDBLib::DeleteCoordinate(const QString& Explanation) {
     Execute(QStringLiteral("Delete from POI where Explanation ='") + QuoteSql(Explanation) + "'");
 }
 
+qint64 clsDBLib::CountCoordinates() {
+    const std::unique_ptr<AdoRecordset> count = Execute(QStringLiteral("Select Count(*) As Total From POI"));
+    return static_cast<qint64>(count->Fields(QStringLiteral("Total")).Number());
+}
+
 void clsDBLib::OpenCoordinateRecordset() { recordset_ = Execute(QStringLiteral("Select * from  POI")); }
 
 std::optional<bool> clsDBLib::FetchCoordinateRecord(QString& SeqNo, double& X, double& Y, QString& Kind,

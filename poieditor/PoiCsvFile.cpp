@@ -41,19 +41,23 @@ QStringList Fields(const QString& line) {
     }
 }
 
-void ImportLine(const QString& line, clsDBLib& db, int& stored) {
+// False when the line holds a POI to store and no room is left for it; a POI stored takes one of the room.
+bool ImportLine(const QString& line, clsDBLib& db, int& stored, int& room) {
     const QStringList f = Fields(line);
     const auto field = [&f](int i) { return i <= f.size() ? f[i - 1] : QString(); };  // counted from 1
-    if (TrimBlanks(field(1)).isEmpty() || !IsStorablePoiName(field(1))) return;
+    if (TrimBlanks(field(1)).isEmpty() || !IsStorablePoiName(field(1))) return true;
     bool notStored = true;
     db.SearchCoordinate(field(1), notStored);
-    if (!notStored) return;
+    if (!notStored) return true;
     for (int i = 2; i <= 7; ++i)
-        if (field(i).isEmpty()) return;
+        if (field(i).isEmpty()) return true;
+    if (room <= 0) return false;
     const double x = ConvertDegreeEntry(field(2), field(3), field(4));
     const double y = ConvertDegreeEntry(field(5), field(6), field(7));
     db.InsertCoordinate(x, y, field(8), field(1));
+    --room;
     ++stored;
+    return true;
 }
 
 }  // namespace
@@ -66,13 +70,14 @@ QByteArray PoiCsvText(const PoiList& list) {
     return text.toUtf8();
 }
 
-void ImportPoiCsv(const QStringList& lines, clsDBLib& db, int& stored) {
+bool ImportPoiCsv(const QStringList& lines, clsDBLib& db, int& stored, int room) {
     for (qsizetype n = 0; n < lines.size(); ++n) {
         if (lines[n].isEmpty()) continue;
         try {
-            ImportLine(lines[n], db, stored);
+            if (!ImportLine(lines[n], db, stored, room)) return false;
         } catch (const std::exception& e) {
             throw StationError(QStringLiteral("Line %1: %2").arg(n + 1).arg(DescriptionOf(e)));
         }
     }
+    return true;
 }

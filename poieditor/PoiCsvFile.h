@@ -18,5 +18,7 @@ QByteArray PoiCsvText(const PoiList& list);
 // Stores, row by row, the POIs of the file's lines whose names are not stored yet. Empty lines, lines with an
 // empty name or one the POI table cannot take as it stands, and lines lacking any of the six angle fields (the
 // header among them) are skipped. A line that cannot be stored (an angle that is no number, a database failure)
-// throws StationError naming the line; the POIs stored before it stay, and stored counts them either way.
-void ImportPoiCsv(const QStringList& lines, clsDBLib& db, int& stored);
+// throws StationError naming the line; the POIs stored before it stay, and stored counts them either way. At most
+// room POIs are stored (PoiListRoom: the POI lists leave out rows past their limit): a line with a POI beyond them
+// ends the import, which then gives false; true when every line was read.
+bool ImportPoiCsv(const QStringList& lines, clsDBLib& db, int& stored, int room);

@@ -7,6 +7,7 @@
 #include "common/ErrorText.h"
 #include "common/Shared.h"
 #include "platform/gui/MessageBox.h"
+#include "poidb/PoiListing.h"
 #include "poidb/clsDBLib.h"
 #include "poieditor/DegreeEntry.h"
 #include "poieditor/PoiEntry.h"
@@ -53,6 +54,13 @@ void frmPOI::WriteRecord() {
             if (Option(k)->isChecked()) kind = QString::number(k);
 
         if (EditMode == Text("0004")) {
+            // A row past the lists' limit would be stored where neither list shows it.
+            if (PoiListRoom(DBLib()) == 0) {
+                MessageBox::Show(QStringLiteral("The POI list holds at most %1 POIs. Delete one before adding another.")
+                                     .arg(PoiListLimit),
+                                 int(MessageBox::Exclamation) | MessageBox::OkOnly, Text("0002"));
+                return;
+            }
             const SpareList<PoiRecord> before = PoiList;
             DBLib().InsertCoordinate(x, y, kind, name);
             LoadRecords();

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "PoiTableFill.h"
 #include "PoiWindow.h"
 #include "common/Shared.h"
 #include "platform/AdoConnection.h"
@@ -288,7 +289,7 @@ TEST_F(PoiEditor, SearchFindsPartOfANameFromTheFirstRecord) {
     EXPECT_EQ(w.CurrentIndex, 2) << "a name in lower case is found by upper-case text";
 }
 
-TEST_F(PoiEditor, AListThatCannotBeLoadedEndsTheProgram) {
+TEST_F(PoiEditor, AListThatCannotBeLoadedEndsTheProgramButATableBeyondTheListOpensWithItsFirstRows) {
     DBLib().CloseConnection();
     frmPOI w(t.folder.Path());
     EXPECT_EQ(w.exec(), 0);
@@ -296,4 +297,30 @@ TEST_F(PoiEditor, AListThatCannotBeLoadedEndsTheProgram) {
     ASSERT_EQ(t.boxes->calls.size(), 1);
     EXPECT_EQ(t.boxes->calls[0].style, MessageBox::Critical);
     EXPECT_FALSE(w.isVisible());
+
+    // More rows than the list holds, written by another program: the first 32767 are listed and it is said once,
+    // so that the user can delete rows; a POI added past the limit is refused.
+    DBLib().OpenConnection(PoiDatabasePath(t.folder.Path()));
+    FillPoiTable(PoiDatabasePath(t.folder.Path()), 32768);
+    t.Answer(MessageBox::Yes);
+    frmPOI& full = t.Load();
+    EXPECT_EQ(t.programEnds, 1);
+    ASSERT_EQ(t.boxes->calls.size(), 1);
+    EXPECT_EQ(t.boxes->calls[0].style, MessageBox::Exclamation);
+    EXPECT_TRUE(t.boxes->calls[0].text.contains("only the first 32767")) << t.boxes->calls[0].text.toStdString();
+    ASSERT_EQ(full.PoiList.UBound(), 32767);
+    EXPECT_EQ(full.Panel(1)->text(), t.Lang("0007") + "1/32767");
+
+    t.Click("NewRec");
+    Type(full, "One more", {"120", "41", "05", "24", "06", "23"});
+    t.Click("WriteRec");
+    EXPECT_TRUE(t.boxes->calls.last().text.contains("at most 32767")) << t.boxes->calls.last().text.toStdString();
+    EXPECT_EQ(full.EditMode, t.Lang("0004"));
+    t.Click("CancelRec");
+
+    t.Click("DelRec");
+    EXPECT_EQ(t.boxes->calls.size(), 3) << "the notice is not repeated";
+    ASSERT_EQ(full.PoiList.UBound(), 32767);
+    EXPECT_EQ(full.PoiList[32766].Explanation, "POI number 32767") << "the row left out before";
+    EXPECT_EQ(DialogResult, 1);
 }
