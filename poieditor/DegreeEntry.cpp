@@ -16,8 +16,8 @@ double Checked(double value) {
     return value;
 }
 
-// Rounds to a whole number, a half going away from zero. The tie is decided on the decimal value, so that 0.003
-// seconds, which the double arithmetic lands a hair below half a ten-thousandth of a minute, still rounds up.
+// Rounds to a whole number, a half going away from zero. The tie is decided on the decimal value, so that 0.087
+// seconds, which the double arithmetic lands a hair below 14.5 ten-thousandths of a minute, still rounds up.
 double RoundHalfAway(double value) {
     const double magnitude = std::fabs(value);
     const double floorPart = std::floor(magnitude);

@@ -13,6 +13,8 @@ TEST(ConvertDegreeEntry, RoundsSecondsToTenThousandthsOfAMinuteFirst) {
     EXPECT_DOUBLE_EQ(ConvertDegreeEntry("121", "30", "60"), 121.516667) << "60 seconds carry into the minutes";
     EXPECT_DOUBLE_EQ(ConvertDegreeEntry("-120", "30", "0"), -119.5) << "the sign is the degrees' alone";
     EXPECT_DOUBLE_EQ(ConvertDegreeEntry("25", "0", "0.003"), 25.000002) << "a half rounds away from zero";
+    EXPECT_DOUBLE_EQ(ConvertDegreeEntry("25", "0", "0.087"), 25.000025)
+        << "14.5 ten-thousandths, a hair below in doubles";
     EXPECT_DOUBLE_EQ(ConvertDegreeEntry("24", "59", "60"), 25.0);
 }
 

@@ -146,8 +146,9 @@ TEST_F(PoiEditor, SaveRefusesABadEntryAndStaysEditing) {
     w.txtExplanation->setText(QString(51, u'x'));
     t.Click("WriteRec");
     EXPECT_EQ(t.boxes->calls[2].text, t.Lang("0003"));
-    // A NUL would cut the database's statement short, a line break split the POI's line in the marker file.
-    for (const QString& name : {QString("Har") + QChar(0) + "bour", QString("Har\nbour")}) {
+    // A NUL would cut the database's statement short, a line break (a CR alone too) split the POI's line in the
+    // marker file.
+    for (const QString& name : {QString("Har") + QChar(0) + "bour", QString("Har\nbour"), QString("Har\rbour")}) {
         w.txtExplanation->setText(name);
         t.Click("WriteRec");
         EXPECT_EQ(t.boxes->calls.last().style, MessageBox::Exclamation);
@@ -165,7 +166,7 @@ TEST_F(PoiEditor, SaveRefusesABadEntryAndStaysEditing) {
     Type(w, QString(50, u'x'), {"120", "41", "05", "24", "06", "23"});
     t.Click("WriteRec");
     EXPECT_EQ(w.PoiList.UBound(), 1);
-    EXPECT_EQ(t.boxes->calls.size(), 6);
+    EXPECT_EQ(t.boxes->calls.size(), 7);
 }
 
 TEST_F(PoiEditor, AmendKeepsThePositionAndChangesThatRowAlone) {
