@@ -67,10 +67,9 @@ TEST(DegreeBoxTexts, ShowsWholeDegreesAndTwoDigitMinutesAndSeconds) {
         const DegreeBoxes b = DegreeBoxTexts(v);
         EXPECT_DOUBLE_EQ(ConvertDegreeEntry(b.Degrees, b.Minutes, b.Seconds), v) << v;
     }
-}
 
-TEST(ConvertDegreeBoxes, BoxesLeftAsShownGiveBackTheStoredValue) {
-    const double fine = -40.123456;  // 52.59 seconds past -41: the boxes show 36
+    // Saved as they were shown, the boxes give back the stored value itself.
+    const double fine = -40.123456;  // 52' 35.56" up from -41: the boxes show 36 seconds
     const DegreeBoxes shown = DegreeBoxTexts(fine);
     EXPECT_EQ(ConvertDegreeBoxes(shown, fine), fine);
     EXPECT_DOUBLE_EQ(ConvertDegreeBoxes(shown, std::nullopt), -40.123333) << "nothing shown: what the boxes say";
