@@ -36,7 +36,7 @@ double RegionalNumber(const QString& text) {
 
 // Each sum is held as its decimal text (15 significant digits) and read back from it. The leading-number parse reads
 // no exponent, so a sum whose text takes one (from 1E+15 up, or a remainder as small as 4.44E-16) would come back as
-// another coordinate: it is refused as too large for the text.
+// another coordinate: such an entry is refused.
 double ThroughText(double value) {
     const QString text = NumberText(Checked(value));
     if (text.contains(u'E')) throw OverflowError();
