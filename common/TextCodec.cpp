@@ -54,6 +54,11 @@ QStringList SplitRecordLines(QByteArrayView bytes) {
     return lines;
 }
 
+QString Utf8Value(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 QString DecodePart(QByteArrayView bytes, bool big5) {
     if (!big5) return QString::fromUtf8(bytes);
     QStringDecoder decoder("Big5");

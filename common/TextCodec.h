@@ -26,6 +26,10 @@ QStringList SplitTextLines(QByteArrayView bytes);
 // byte garbles its own line only.
 QStringList SplitRecordLines(QByteArrayView bytes);
 
+// The UTF-8 bytes of one value (a database column, not a file) with every character kept: QString::fromUtf8 would
+// drop a U+FEFF at their start, and a name read back without it is not found again by its stored text.
+QString Utf8Value(QByteArrayView bytes);
+
 // Part of a file's bytes, decoded as the whole file is (big5 tells which).
 QString DecodePart(QByteArrayView bytes, bool big5);
 

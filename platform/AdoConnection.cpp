@@ -4,6 +4,7 @@
 
 #include <QHash>
 
+#include "common/QuotedText.h"
 #include "common/StationError.h"
 #include "platform/SqlCipherDatabase.h"
 
@@ -11,18 +12,43 @@ namespace {
 
 const QString ClosedObject = QStringLiteral("Operation is not allowed when the object is closed.");
 
-// "Key=Value;Key=Value" with keys matched without regard to case; blanks around keys and values do not count.
+// "Key=Value;Key=Value" with keys matched without regard to case; blanks around keys and values do not count. A
+// value in double or single quotes may hold a ";" (a folder's name may).
 QHash<QString, QString> ParseConnectionText(const QString& text) {
     QHash<QString, QString> values;
-    for (const QString& part : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const qsizetype equals = part.indexOf(QLatin1Char('='));
-        if (equals < 0) continue;
-        values.insert(part.left(equals).trimmed().toLower(), part.mid(equals + 1).trimmed());
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char(';'), i);
+        if (end < 0) end = text.size();
+        const qsizetype equals = text.indexOf(QLatin1Char('='), i);
+        if (equals < 0 || equals > end) {  // a part without a value
+            i = end + 1;
+            continue;
+        }
+        qsizetype start = equals + 1;
+        while (start < end && text.at(start).isSpace()) ++start;
+        QString value;
+        if (const auto quoted = ReadQuoted(text, start, u"\"'")) {
+            value = quoted->Text;
+            end = text.indexOf(QLatin1Char(';'), quoted->Next);
+            if (end < 0) end = text.size();
+        } else {
+            value = text.mid(equals + 1, end - equals - 1).trimmed();
+        }
+        values.insert(text.mid(i, equals - i).trimmed().toLower(), value);
+        i = end + 1;
     }
     return values;
 }
 
 }  // namespace
+
+QString ConnectionTextValue(const QString& value) {
+    const bool plain = !value.contains(QLatin1Char(';')) && value == value.trimmed() && !value.startsWith(u'"') &&
+                       !value.startsWith(u'\'');
+    if (plain) return value;
+    return InDoubleQuotes(value);
+}
 
 AdoConnection::AdoConnection() = default;
 

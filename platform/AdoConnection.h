@@ -6,6 +6,10 @@
 
 class SqlCipherDatabase;
 
+// A value as the connection text carries it: as it is, or in double quotes (a quote inside doubled) when it holds a
+// ";", blanks at its ends or a quote at its start, which the text would otherwise split or lose.
+QString ConnectionTextValue(const QString& value);
+
 // The database connection the POI class talks to, over an SQLCipher file. It understands the connection text of an
 // ADO connection to a Jet database: "Data Source" names the file and "Jet OLEDB:Database Password" is its key; the
 // other keys (provider and the like) are accepted and ignored. Every failure is a StationError with a description.

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/StationError.h"
+#include "common/TextCodec.h"
 
 AdoField AdoField::Integer(qint64 value) {
     AdoField field;
@@ -42,7 +43,7 @@ QString AdoField::Text() const {
         case Kind::Text:
             return text_;
         case Kind::Blob:
-            return QString::fromUtf8(blob_);
+            return Utf8Value(blob_);
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "common/StationError.h"
+#include "common/TextCodec.h"
 #include "platform/SqlCipherDatabase.h"
 
 namespace {
@@ -56,7 +57,7 @@ AdoField AdoRecordset::Fields(const QString& name) const {
                                              sqlite3_column_bytes(statement_, i)));
         default: {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, i));
-            return AdoField::Text(QString::fromUtf8(text, sqlite3_column_bytes(statement_, i)));
+            return AdoField::Text(Utf8Value(QByteArrayView(text, sqlite3_column_bytes(statement_, i))));
         }
     }
 }

@@ -21,7 +21,8 @@ void clsDBLib::OpenConnection(const QString& FileName) {
     connection_.Open(
         QStringLiteral("Provider=MSDataShape.1;Persist Security Info=False;Data Provider=Microsoft.Jet.OLEDB.4.0;"
                        "Data Source=") +
-        FileName + QStringLiteral(";Jet OLEDB:Database Password=") + QLatin1String(PoiDatabasePassword));
+        ConnectionTextValue(FileName) + QStringLiteral(";Jet OLEDB:Database Password=") +
+        QLatin1String(PoiDatabasePassword));
 }
 
 void clsDBLib::InsertCoordinate(double X, double Y, const QString& Kind, const QString& Explanation) {
@@ -46,6 +47,11 @@ void clsDBLib::UpdateCoordinate(int16_t SeqNo, double X, double Y, const QString
 
 void clsDBLib::DeleteCoordinate(const QString& Explanation) {
     Execute(QStringLiteral("Delete from POI where Explanation ='") + QuoteSql(Explanation) + "'");
+}
+
+qint64 clsDBLib::CountCoordinates() {
+    const std::unique_ptr<AdoRecordset> count = Execute(QStringLiteral("Select Count(*) As Total From POI"));
+    return static_cast<qint64>(count->Fields(QStringLiteral("Total")).Number());
 }
 
 void clsDBLib::OpenCoordinateRecordset() { recordset_ = Execute(QStringLiteral("Select * from  POI")); }

@@ -22,6 +22,8 @@ public:
     void SearchCoordinate(const QString& coodinate, bool& DataEof);
     void UpdateCoordinate(int16_t SeqNo, double X, double Y, const QString& Kind, const QString& Explanation);
     void DeleteCoordinate(const QString& Explanation);
+    // The number of rows of the table. It may run between the steps of a listing: it uses a recordset of its own.
+    qint64 CountCoordinates();
     void OpenCoordinateRecordset();
     // True with the row written to the out-values; no value at the end of the rows, the out-values left alone.
     std::optional<bool> FetchCoordinateRecord(QString& SeqNo, double& X, double& Y, QString& Kind,

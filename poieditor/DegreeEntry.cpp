@@ -16,8 +16,8 @@ double Checked(double value) {
     return value;
 }
 
-// Rounds to a whole number, a half going away from zero. The tie is decided on the decimal value, so that 0.003
-// seconds, which the double arithmetic lands a hair below half a ten-thousandth of a minute, still rounds up.
+// Rounds to a whole number, a half going away from zero. The tie is decided on the decimal value, so that 0.087
+// seconds, which the double arithmetic lands a hair below 14.5 ten-thousandths of a minute, still rounds up.
 double RoundHalfAway(double value) {
     const double magnitude = std::fabs(value);
     const double floorPart = std::floor(magnitude);
@@ -34,8 +34,14 @@ double RegionalNumber(const QString& text) {
     return value;
 }
 
-// Each sum is held as its decimal text (15 significant digits) and read back from it.
-double ThroughText(double value) { return LeadingNumber(NumberText(Checked(value))); }
+// Each sum is held as its decimal text (15 significant digits) and read back from it. The leading-number parse reads
+// no exponent, so a sum whose text takes one (from 1E+15 up, or a remainder as small as 4.44E-16) would come back as
+// another coordinate: such an entry is refused.
+double ThroughText(double value) {
+    const QString text = NumberText(Checked(value));
+    if (text.contains(u'E')) throw OverflowError();
+    return LeadingNumber(text);
+}
 
 }  // namespace
 
@@ -58,8 +64,15 @@ DegreeParts SplitDegrees(double value) {
 
 DegreeBoxes DegreeBoxTexts(double value) {
     // Infinity has no degrees to show: it shows as nothing stored would.
-    if (!(value > 0) || !std::isfinite(value)) return {"0", "00", "00"};
+    if (!std::isfinite(value)) return {"0", "00", "00"};
+    // A negative value shows its whole degrees below it and the minutes and seconds up from there (-73.985 as -74,
+    // 00, 54), which is how ConvertDegreeEntry adds the three boxes up again.
     const DegreeParts p = SplitDegrees(value);
     return {QString::number(p.Degrees, 'f', 0), QString::number(p.Minutes, 'f', 0).rightJustified(2, u'0'),
             QString::number(p.Seconds, 'f', 0).rightJustified(2, u'0')};
+}
+
+double ConvertDegreeBoxes(const DegreeBoxes& typed, std::optional<double> shown) {
+    if (shown && std::isfinite(*shown) && typed == DegreeBoxTexts(*shown)) return *shown;
+    return ConvertDegreeEntry(typed.Degrees, typed.Minutes, typed.Seconds);
 }

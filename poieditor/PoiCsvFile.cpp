@@ -2,32 +2,62 @@
 
 #include "common/Blanks.h"
 #include "common/ErrorText.h"
+#include "common/QuotedText.h"
 #include "poidb/PoiName.h"
 #include "poidb/clsDBLib.h"
 #include "poieditor/DegreeEntry.h"
 
 namespace {
 
-// Degrees, minutes and seconds as plain whole numbers; unlike the entry boxes, 0 and negative values keep theirs.
+// Degrees, minutes and seconds as plain whole numbers, without the leading zeros of the entry boxes.
 QString AngleFields(double value) {
     const DegreeParts p = SplitDegrees(value);
     return QString::number(p.Degrees, 'f', 0) + "," + QString::number(p.Minutes, 'f', 0) + "," +
            QString::number(p.Seconds, 'f', 0);
 }
 
-void ImportLine(const QString& line, clsDBLib& db, int& stored) {
-    const QStringList f = line.split(u',');
+// A text field as a spreadsheet writes it: in double quotes when it holds a comma or a quote, else as it is.
+QString TextField(const QString& text) {
+    return text.contains(u',') || text.contains(u'"') ? InDoubleQuotes(text) : text;
+}
+
+// The fields of a line, separated by ",". A field that begins with a double quote runs to its closing quote and may
+// hold commas; what follows the closing quote up to the next "," is taken as it stands. A quote that never closes
+// opens no quoted field, so such a line reads as it always did.
+QStringList Fields(const QString& line) {
+    QStringList fields;
+    qsizetype i = 0;
+    while (true) {
+        QString field;
+        if (const auto quoted = ReadQuoted(line, i)) {
+            field = quoted->Text;
+            i = quoted->Next;
+        }
+        const qsizetype comma = line.indexOf(u',', i);
+        field += line.mid(i, (comma < 0 ? line.size() : comma) - i);
+        fields.append(field);
+        if (comma < 0) return fields;
+        i = comma + 1;
+    }
+}
+
+// False when the line holds a POI to store and no room is left for it; a POI stored takes one of the room.
+bool ImportLine(const QString& line, clsDBLib& db, int& stored, int& room) {
+    const QStringList f = Fields(line);
     const auto field = [&f](int i) { return i <= f.size() ? f[i - 1] : QString(); };  // counted from 1
-    if (TrimBlanks(field(1)).isEmpty() || !IsStorablePoiName(field(1))) return;
+    if (TrimBlanks(field(1)).isEmpty() || !IsStorablePoiName(field(1))) return true;
     bool notStored = true;
     db.SearchCoordinate(field(1), notStored);
-    if (!notStored) return;
+    if (!notStored) return true;
     for (int i = 2; i <= 7; ++i)
-        if (field(i).isEmpty()) return;
+        if (field(i).isEmpty()) return true;
+    if (room <= 0) return false;
     const double x = ConvertDegreeEntry(field(2), field(3), field(4));
     const double y = ConvertDegreeEntry(field(5), field(6), field(7));
     db.InsertCoordinate(x, y, field(8), field(1));
+    --room;
     ++stored;
+    return true;
 }
 
 }  // namespace
@@ -35,17 +65,19 @@ void ImportLine(const QString& line, clsDBLib& db, int& stored) {
 QByteArray PoiCsvText(const PoiList& list) {
     QString text = QString::fromUtf8("地標,經度,,,緯度,,,圖示") + "\r\n";
     for (const PoiRecord& poi : list)
-        text += poi.Explanation + "," + AngleFields(poi.X) + "," + AngleFields(poi.Y) + "," + poi.Kind + "\r\n";
+        text += TextField(poi.Explanation) + "," + AngleFields(poi.X) + "," + AngleFields(poi.Y) + "," +
+                TextField(poi.Kind) + "\r\n";
     return text.toUtf8();
 }
 
-void ImportPoiCsv(const QStringList& lines, clsDBLib& db, int& stored) {
+bool ImportPoiCsv(const QStringList& lines, clsDBLib& db, int& stored, int room) {
     for (qsizetype n = 0; n < lines.size(); ++n) {
         if (lines[n].isEmpty()) continue;
         try {
-            ImportLine(lines[n], db, stored);
+            if (!ImportLine(lines[n], db, stored, room)) return false;
         } catch (const std::exception& e) {
             throw StationError(QStringLiteral("Line %1: %2").arg(n + 1).arg(DescriptionOf(e)));
         }
     }
+    return true;
 }

@@ -83,6 +83,16 @@ void frmPOI::Form_Load() {
 void frmPOI::LoadRecords() {
     try {
         ListAllPois(PoiList);
+        listCut_ = false;
+    } catch (const PoiListFull&) {
+        // Another program wrote more rows than the list holds. Ending here, as for an unreadable table, would keep
+        // the user from ever deleting rows: the first ones are listed instead, and said once until the table fits.
+        if (!listCut_)
+            MessageBox::Show(QStringLiteral("The POI table holds more than %1 POIs, and only the first %1 are listed. "
+                                            "Delete POIs to see the others.")
+                                 .arg(PoiListLimit),
+                             int(MessageBox::Exclamation) | MessageBox::OkOnly);
+        listCut_ = true;
     } catch (const std::exception& e) {
         EndWith(e);
     }

@@ -92,15 +92,17 @@ private:
     void CreateRecordFrame();
     void CreateKindFrame();
     void CreateStatusBar();
+    void SetTabOrder();
     void RunCommand(const QString& key);
     void DeleteRecord();
     void SearchRecord();
     void ClearEntry();
     void ShowRecord(const PoiRecord& r);
-    void ReportImport(int stored, bool completed);
+    void ReportImport(int stored, bool completed, bool whole);
     [[noreturn]] void EndWith(const std::exception& e);
     QString Text(const char* key) const;
 
     QString programFolder_;
     std::array<QLabel*, 2> panels_{};
+    bool listCut_ = false;  // the last load listed only the first PoiListLimit rows of the table
 };

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QToolBar>
+#include <iterator>
 
 #include "platform/gui/FileDialog.h"
 #include "platform/gui/Twips.h"
@@ -48,6 +49,7 @@ void frmPOI::CreateControls() {
     CreateRecordFrame();
     CreateKindFrame();
     CreateStatusBar();
+    SetTabOrder();
     ComDlg = new FileDialog(this);
 }
 
@@ -104,6 +106,13 @@ void frmPOI::CreateRecordFrame() {
     }
     Label1[4] = MakeLabel(FraRec, QString::fromUtf8("Ex:120°41'05''"), 4560, 885, 1200, 240);
     Label1[8] = MakeLabel(FraRec, QString::fromUtf8("Ex:24°06'23''"), 4560, 1365, 1095, 240);
+}
+
+void frmPOI::SetTabOrder() {
+    // The boxes are made column by column, which would take Tab down the columns: an angle is typed along its row.
+    QWidget* const order[] = {txtExplanation, VehicleTxt[3], VehicleTxt[4], VehicleTxt[5], VehicleTxt[6], VehicleTxt[7],
+                              VehicleTxt[8],  Option1,       Option2,       Option3,       Option4,       Option5};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void frmPOI::CreateKindFrame() {

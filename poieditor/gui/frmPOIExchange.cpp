@@ -4,6 +4,7 @@
 #include "common/Shared.h"
 #include "platform/gui/FileDialog.h"
 #include "platform/gui/MessageBox.h"
+#include "poidb/PoiListing.h"
 #include "poidb/clsDBLib.h"
 #include "poieditor/ExchangeFile.h"
 #include "poieditor/PoiCsvFile.h"
@@ -50,14 +51,16 @@ void frmPOI::ImportExcel() {
                                         ReadSetting(programFolder_, "Export", "CsvFileName"), false);
     if (path.isEmpty()) return;
     int stored = 0;
+    bool whole = true;
     try {
-        ImportPoiCsv(ReadTextLines(path), DBLib(), stored);
+        const int room = PoiListRoom(DBLib());
+        whole = ImportPoiCsv(ReadTextLines(path), DBLib(), stored, room);
     } catch (const std::exception& e) {
         MessageBox::ShowError(DescriptionOf(e));
-        ReportImport(stored, false);
+        ReportImport(stored, false, true);
         return;
     }
-    ReportImport(stored, true);
+    ReportImport(stored, true, whole);
 }
 
 void frmPOI::ImportTxt() {
@@ -66,18 +69,26 @@ void frmPOI::ImportTxt() {
                                         ReadSetting(programFolder_, "Export", "CsvFileName"), false);
     if (path.isEmpty()) return;
     int stored = 0;
+    bool whole = true;
     try {
-        ImportWaypoints(ReadTextLines(path), DBLib(), stored);
+        const int room = PoiListRoom(DBLib());
+        whole = ImportWaypoints(ReadTextLines(path), DBLib(), stored, room);
     } catch (const std::exception& e) {
         MessageBox::ShowError(DescriptionOf(e));
-        ReportImport(stored, false);
+        ReportImport(stored, false, true);
         return;
     }
-    ReportImport(stored, true);
+    ReportImport(stored, true, whole);
 }
 
-void frmPOI::ReportImport(int stored, bool completed) {
-    if (completed) MessageBox::Show(QString::fromUtf8("Excel匯入完成!"), MessageBox::OkOnly, Confirm);
+void frmPOI::ReportImport(int stored, bool completed, bool whole) {
+    // An import that the lists' limit ended says how far it got.
+    const QString full =
+        QStringLiteral("\nThe POI list holds at most %1 POIs, so the import stopped there. POIs stored: %2.")
+            .arg(PoiListLimit)
+            .arg(stored);
+    if (completed)
+        MessageBox::Show(QString::fromUtf8("Excel匯入完成!") + (whole ? "" : full), MessageBox::OkOnly, Confirm);
     // An import that stopped early still reports the POIs it stored, so neither list misses them.
     if (!completed && stored == 0) return;
     try {

@@ -51,6 +51,19 @@ TEST_F(AdoConnectionTest, OpensTheNamedFileWithItsPasswordAndClosesOnce) {
     windowsPath.replace('/', '\\');
     cnn.Open(" jet oledb:database password = 7342 ; DATA SOURCE=" + windowsPath + ";Mode=Share Deny None");
     EXPECT_EQ(cnn.State(), 1);
+    cnn.Close();
+
+    // A folder whose name holds ";" or quotes: its value in quotes, as ConnectionTextValue gives it.
+    for (const QString& name : {QString("semi;colon/st"), QString("\"quoted\" 'it''s'"), QString(" padded ")}) {
+        const QString path = folder.File(name + "/POI.mdb");
+        CreatePoiDatabase(path);
+        cnn.Open("Data Source=" + ConnectionTextValue(path) + ";Jet OLEDB:Database Password=7342");
+        EXPECT_EQ(cnn.State(), 1) << name.toStdString();
+        cnn.Close();
+    }
+    EXPECT_EQ(ConnectionTextValue(folder.File("database/POI.mdb")), folder.File("database/POI.mdb"));
+    cnn.Open("Data Source = '" + folder.File("semi;colon/st/POI.mdb") + "' ;Jet OLEDB:Database Password=\"7342\"");
+    EXPECT_EQ(cnn.State(), 1);
 }
 
 TEST_F(AdoConnectionTest, MissingFileIsAnErrorNamingItAndIsNeverCreated) {

@@ -96,6 +96,15 @@ TEST_F(PoiTable, ApostrophesAreDoubledInEveryStatementAndStoredAsTyped) {
     db.DeleteCoordinate("O'Brien's");
     EXPECT_EQ(db.LastStatement(), "Delete from POI where Explanation ='O''Brien''s'");
     EXPECT_EQ(Names(), QStringList({"x'); DELETE FROM POI; --"}));
+
+    // A name that begins with U+FEFF (a waypoint file may hold one) reads back with it, so that the name the
+    // list holds finds, amends and deletes its row.
+    const QString marked = QString(QChar(0xFEFF)) + "Home";
+    db.InsertCoordinate(121.51, 25.04, "1", marked);
+    ASSERT_EQ(Names().last(), marked);
+    EXPECT_TRUE(Found(Names().last()));
+    db.DeleteCoordinate(Names().last());
+    EXPECT_EQ(Names(), QStringList({"x'); DELETE FROM POI; --"}));
 }
 
 TEST_F(PoiTable, PaddedKindAndNameAreStoredWithoutTheirBlanks) {
@@ -233,6 +242,14 @@ TEST_F(PoiTable, MissingDatabaseFileIsReportedWithItsPathAndNotMade) {
         EXPECT_TRUE(e.Description().contains(missing)) << e.what();
     }
     EXPECT_FALSE(QFile::exists(missing));
+
+    // The file named is the one opened, whatever its folder's name holds.
+    const QString odd = folder.File("semi;colon/st/database/POI.mdb");
+    CreatePoiDatabase(odd);
+    other.OpenConnection(odd);
+    other.InsertCoordinate(1, 2, "1", "There");
+    other.CloseConnection();
+    EXPECT_TRUE(List().isEmpty()) << "not the table of another file";
 }
 
 // The connection that one caller opens is the one every later caller works on, and lives until it is closed.

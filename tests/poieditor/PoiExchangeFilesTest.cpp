@@ -8,6 +8,7 @@
 #include "ProgramFolder.h"
 #include "common/StationError.h"
 #include "poidb/PoiDatabaseFile.h"
+#include "poidb/PoiListing.h"
 #include "poidb/clsDBLib.h"
 #include "poieditor/ExchangeFile.h"
 #include "poieditor/PoiCsvFile.h"
@@ -44,10 +45,14 @@ TEST(PoiCsvText, WritesTheHeaderAndEightFieldsALineByteForByte) {
     list.Append(Poi("Station", 120.68472, 24.1063, "2"));
     list.Append(Poi(QString::fromUtf8("台中港"), 0, 24.99999, "5"));
     list.Append(Poi("West", -120.5, -0.25, "1"));
+    list.Append(Poi("Shop,7", 9, 1, "x,y"));
+    list.Append(Poi("Joe's \"Bar\"", 9, 1, "3"));
     EXPECT_EQ(PoiCsvText(list), QString::fromUtf8("地標,經度,,,緯度,,,圖示\r\n"
                                                   "Station,120,41,5,24,6,23,2\r\n"
                                                   "台中港,0,0,0,24,59,60,5\r\n"
-                                                  "West,-121,30,0,-1,45,0,1\r\n")
+                                                  "West,-121,30,0,-1,45,0,1\r\n"
+                                                  "\"Shop,7\",9,0,0,1,0,0,\"x,y\"\r\n"
+                                                  "\"Joe's \"\"Bar\"\"\",9,0,0,1,0,0,3\r\n")
                                     .toUtf8());
 }
 
@@ -61,7 +66,7 @@ TEST_F(ExchangeTable, CsvImportStoresNewNamesOnceAndReadsBackWhatWasExported) {
                                 "West,-121,30,0,24,59,60,3")
                                 .toUtf8();
     int stored = 0;
-    ImportPoiCsv(SplitTextLines(file), db, stored);
+    ImportPoiCsv(SplitTextLines(file), db, stored, PoiListLimit);
     EXPECT_EQ(stored, 2);
     const QList<PoiRecord> rows = Rows();
     ASSERT_EQ(rows.size(), 3);
@@ -75,12 +80,13 @@ TEST_F(ExchangeTable, CsvImportStoresNewNamesOnceAndReadsBackWhatWasExported) {
     PoiList list;
     for (const PoiRecord& r : rows) list.Append(r);
     stored = 0;
-    ImportPoiCsv(SplitTextLines(PoiCsvText(list)), db, stored);
+    ImportPoiCsv(SplitTextLines(PoiCsvText(list)), db, stored, PoiListLimit);
     EXPECT_EQ(stored, 0) << "a file just exported from the table adds nothing";
 
     // A comma in a name shifts the angles: the import stops there, keeping what it stored before.
     try {
-        ImportPoiCsv({"First,1,2,3,4,5,6,1", "Comma, Inc,1,2,3,4,5,6,1", "Later,1,2,3,4,5,6,1"}, db, stored);
+        ImportPoiCsv({"First,1,2,3,4,5,6,1", "Comma, Inc,1,2,3,4,5,6,1", "Later,1,2,3,4,5,6,1"}, db, stored,
+                     PoiListLimit);
         ADD_FAILURE();
     } catch (const StationError& e) {
         EXPECT_EQ(e.Description(), "Line 2: Type mismatch");
@@ -90,10 +96,39 @@ TEST_F(ExchangeTable, CsvImportStoresNewNamesOnceAndReadsBackWhatWasExported) {
 
     // A name the table cannot take as it stands is skipped like any other bad line, in both imports.
     const QString nul = QString("Nul") + QChar(0) + "name";
-    EXPECT_NO_THROW(ImportPoiCsv({nul + ",1,2,3,4,5,6,1"}, db, stored));
-    EXPECT_NO_THROW(ImportWaypoints({"WP,D," + nul + ",1,2"}, db, stored));
+    EXPECT_NO_THROW(ImportPoiCsv({nul + ",1,2,3,4,5,6,1"}, db, stored, PoiListLimit));
+    EXPECT_NO_THROW(ImportWaypoints({"WP,D," + nul + ",1,2"}, db, stored, PoiListLimit));
     EXPECT_EQ(stored, 1);
     EXPECT_EQ(Rows().size(), 4);
+
+    // A field in quotes, as the export and spreadsheets write one holding a comma or a quote, is read whole; a
+    // quote that never closes is read as it stands, as before.
+    PoiList quoted;
+    quoted.Append(Poi("Shop,7", 120.684722, 24.106388, "2"));
+    quoted.Append(Poi("Joe's \"Bar\"", 1, 2, "x,y"));
+    stored = 0;
+    ImportPoiCsv(SplitTextLines(PoiCsvText(quoted) + "\"Open,1,2,3,4,5,6,1\r\n\"6,5\"x,120,41,5,24,6,23,1"), db, stored,
+                 PoiListLimit);
+    EXPECT_EQ(stored, 4);
+    const QList<PoiRecord> back = Rows().mid(4);
+    ASSERT_EQ(back.size(), 4);
+    EXPECT_EQ(back[0].Explanation, "Shop,7");
+    EXPECT_DOUBLE_EQ(back[0].X, 120.684722);
+    EXPECT_EQ(back[0].Kind, "2");
+    EXPECT_EQ(back[1].Explanation, "Joe's \"Bar\"");
+    EXPECT_EQ(back[1].Kind, "x,y");
+    EXPECT_EQ(back[2].Explanation, "\"Open");
+    EXPECT_EQ(back[3].Explanation, "6,5x") << "text after the closing quote stays with the field";
+
+    // The room the POI lists leave: a POI past it ends the import; lines that store nothing do not.
+    stored = 0;
+    EXPECT_FALSE(
+        ImportPoiCsv({"Depot,1,2,3,4,5,6,1", "A,1,2,3,4,5,6,1", "B,1,2,3,4,5,6,1", "C,1,2,3,4,5,6,1"}, db, stored, 1));
+    EXPECT_EQ(stored, 1);
+    EXPECT_EQ(Rows().last().Explanation, "A");
+    EXPECT_TRUE(ImportPoiCsv({"A,1,2,3,4,5,6,1", "B,1,2,3,4,5,6,1", "Gap,1,,3,4,5,6,1"}, db, stored, 1));
+    EXPECT_EQ(stored, 2);
+    EXPECT_EQ(Rows().size(), 10);
 }
 
 TEST_F(ExchangeTable, WaypointImportTakesWpLinesAsKindOnePois) {
@@ -103,7 +138,7 @@ TEST_F(ExchangeTable, WaypointImportTakesWpLinesAsKindOnePois) {
         "WP,D,Harbour,5,5\r\nWP,D,Nowhere,north, 12 0.5\rWP,D,Short,1\r\n");
     int stored = 0;
     try {
-        ImportWaypoints(lines, db, stored);
+        ImportWaypoints(lines, db, stored, PoiListLimit);
         ADD_FAILURE();
     } catch (const StationError& e) {
         EXPECT_TRUE(e.Description().startsWith("Line 7: ")) << e.what();
@@ -118,16 +153,22 @@ TEST_F(ExchangeTable, WaypointImportTakesWpLinesAsKindOnePois) {
     EXPECT_EQ(rows[1].Explanation, "Nowhere");
     EXPECT_DOUBLE_EQ(rows[1].Y, 0) << "no number stores 0";
     EXPECT_DOUBLE_EQ(rows[1].X, 120.5) << "blanks inside the number are ignored";
+
+    // No room left in the POI lists: the first waypoint to store ends the import, and nothing is stored.
+    EXPECT_TRUE(ImportWaypoints({"WP,D,Harbour,1,2"}, db, stored, 0));
+    EXPECT_FALSE(ImportWaypoints({"WP,D,Harbour,1,2", "WP,D,Full,1,2", "WP,D,Short"}, db, stored, 0));
+    EXPECT_EQ(stored, 2);
+    EXPECT_EQ(Rows().size(), 2);
 }
 
 TEST_F(ExchangeTable, WaypointNumbersFollowTheLeadingNumberRule) {
     int stored = 0;
-    ImportWaypoints(SplitTextLines("WP,D,Exponent,1e400,2.5E1\r\n"), db, stored);
+    ImportWaypoints(SplitTextLines("WP,D,Exponent,1e400,2.5E1\r\n"), db, stored, PoiListLimit);
     ASSERT_EQ(Rows().size(), 1);
     EXPECT_DOUBLE_EQ(Rows()[0].Y, 1) << "no exponent";
     EXPECT_DOUBLE_EQ(Rows()[0].X, 2.5);
     try {
-        ImportWaypoints(QStringList{"WP,D,Huge," + QString(400, u'9') + ",1"}, db, stored);
+        ImportWaypoints(QStringList{"WP,D,Huge," + QString(400, u'9') + ",1"}, db, stored, PoiListLimit);
         ADD_FAILURE() << "a latitude beyond a double must not be stored as 0";
     } catch (const StationError& e) {
         EXPECT_EQ(e.Description(), "Line 1: Overflow");

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "PoiTableFill.h"
 #include "PoiWindow.h"
 #include "common/Settings.h"
 #include "common/Shared.h"
@@ -97,4 +98,20 @@ TEST_F(PoiExchange, AWaypointImportThatStopsStillShowsWhatItStored) {
     w.ImportTxt();
     EXPECT_EQ(t.boxes->calls.size(), 2);
     EXPECT_EQ(DialogResult, 0);
+
+    // Files that would take the table past what the POI lists hold store up to it and say how many they stored.
+    FillPoiTable(t.folder.File("database/POI.mdb"), 32764);
+    t.folder.Write("wp.txt", "WP,D,Harbour,1,2\r\nWP,D,W1,22.1,120.1\r\nWP,D,W2,22.2,120.2\r\nWP,D,W3,22.3,120.3\r\n");
+    Choose(t.folder.File("wp.txt"));
+    w.ImportTxt();
+    const QString full = "\nThe POI list holds at most 32767 POIs, so the import stopped there. POIs stored: ";
+    EXPECT_EQ(t.boxes->calls.last().text, QString::fromUtf8("Excel匯入完成!") + full + "2.");
+    ASSERT_EQ(w.PoiList.UBound(), 32767);
+    EXPECT_EQ(w.PoiList[32766].Explanation, "W2");
+    t.folder.Write("in.csv", "W3,1,2,3,4,5,6,1\r\n");
+    Choose(t.folder.File("in.csv"));
+    w.ImportExcel();
+    EXPECT_EQ(t.boxes->calls.last().text, QString::fromUtf8("Excel匯入完成!") + full + "0.");
+    EXPECT_EQ(t.boxes->calls.size(), 4) << "the list was whole: no notice";
+    EXPECT_EQ(DialogResult, 1);
 }

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
+#include "PoiTableFill.h"
 #include "PoiWindow.h"
 #include "common/Shared.h"
 #include "platform/AdoConnection.h"
@@ -63,7 +66,7 @@ TEST_F(PoiEditor, BrowsingStepsThroughTheRecordsAndShowsTheirAngles) {
 
     t.Click("LastRec");
     EXPECT_EQ(Enabled(w), QStringList({"NewRec", "AmendmentRec", "DelRec", "Search", "FirstRec", "ReplyRec", "Exit"}));
-    EXPECT_EQ(Boxes(w).mid(0, 3), QStringList({"0", "00", "00"}));
+    EXPECT_EQ(Boxes(w).mid(0, 3), QStringList({"-3", "00", "00"}));
     EXPECT_TRUE(w.Option4->isChecked());
     t.Click("NextRec");
     EXPECT_EQ(w.CurrentIndex, 2);
@@ -91,7 +94,17 @@ TEST_F(PoiEditor, NewStoresTheTypedPoiAndShowsIt) {
     EXPECT_EQ(Enabled(w), QStringList({"CancelRec", "WriteRec"}));
     EXPECT_TRUE(w.FraRec->isEnabled());
 
-    Type(w, "  Harbour  ", {"120", "41", "05", "24", "06", "23"});
+    // Typed as a user types it: Tab runs along each row, then to the kind.
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.txtExplanation->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "  Harbour  ");
+    for (const char* part : {"120", "41", "05", "24", "06", "23"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), part);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.Option1);
     w.Option3->setChecked(true);
     DialogResult = 0;
     t.Click("WriteRec");
@@ -133,29 +146,46 @@ TEST_F(PoiEditor, SaveRefusesABadEntryAndStaysEditing) {
     w.txtExplanation->setText(QString(51, u'x'));
     t.Click("WriteRec");
     EXPECT_EQ(t.boxes->calls[2].text, t.Lang("0003"));
-    // A NUL would cut the database's statement short, a line break split the POI's line in the marker file.
-    for (const QString& name : {QString("Har") + QChar(0) + "bour", QString("Har\nbour")}) {
+    // A NUL would cut the database's statement short, a line break (a CR alone too) split the POI's line in the
+    // marker file.
+    for (const QString& name : {QString("Har") + QChar(0) + "bour", QString("Har\nbour"), QString("Har\rbour")}) {
         w.txtExplanation->setText(name);
         t.Click("WriteRec");
         EXPECT_EQ(t.boxes->calls.last().style, MessageBox::Exclamation);
         EXPECT_TRUE(t.boxes->calls.last().text.contains("cannot be stored"))
             << t.boxes->calls.last().text.toStdString();
     }
+    Type(w, "Far", {"1000000000", "0", "0", "24", "06", "23"});  // would come back as 0.000001
+    t.Click("WriteRec");
+    EXPECT_EQ(t.boxes->calls.last().text, "Overflow");
     EXPECT_EQ(w.EditMode, t.Lang("0004"));
     EXPECT_EQ(w.Panel(2)->text(), t.Lang("0010"));
     EXPECT_EQ(w.PoiList.UBound(), 0);
     EXPECT_EQ(DialogResult, 0);
 
-    w.txtExplanation->setText(QString(50, u'x'));
+    Type(w, QString(50, u'x'), {"120", "41", "05", "24", "06", "23"});
     t.Click("WriteRec");
     EXPECT_EQ(w.PoiList.UBound(), 1);
-    EXPECT_EQ(t.boxes->calls.size(), 5);
+    EXPECT_EQ(t.boxes->calls.size(), 7);
 }
 
 TEST_F(PoiEditor, AmendKeepsThePositionAndChangesThatRowAlone) {
     t.Insert("Station");
     t.Insert("Depot", 121, 25, "2");
+    t.Insert("West", -73.985, -40.123456);
     frmPOI& w = t.Load();
+
+    // Boxes left as shown give back the stored coordinate, a negative one and one between whole seconds too.
+    t.Click("LastRec");
+    EXPECT_EQ(Boxes(w), QStringList({"-74", "00", "54", "-41", "52", "36"}));
+    t.Click("AmendmentRec");
+    w.txtExplanation->setText("West Pier");
+    t.Click("WriteRec");
+    EXPECT_EQ(w.PoiList[2].Explanation, "West Pier");
+    EXPECT_EQ(w.PoiList[2].X, -73.985);
+    EXPECT_EQ(w.PoiList[2].Y, -40.123456);
+
+    t.Click("FirstRec");
     t.Click("NextRec");
     t.Click("AmendmentRec");
     EXPECT_EQ(w.Panel(2)->text(), t.Lang("0008"));
@@ -260,7 +290,7 @@ TEST_F(PoiEditor, SearchFindsPartOfANameFromTheFirstRecord) {
     EXPECT_EQ(w.CurrentIndex, 2) << "a name in lower case is found by upper-case text";
 }
 
-TEST_F(PoiEditor, AListThatCannotBeLoadedEndsTheProgram) {
+TEST_F(PoiEditor, AListThatCannotBeLoadedEndsTheProgramButATableBeyondTheListOpensWithItsFirstRows) {
     DBLib().CloseConnection();
     frmPOI w(t.folder.Path());
     EXPECT_EQ(w.exec(), 0);
@@ -268,4 +298,30 @@ TEST_F(PoiEditor, AListThatCannotBeLoadedEndsTheProgram) {
     ASSERT_EQ(t.boxes->calls.size(), 1);
     EXPECT_EQ(t.boxes->calls[0].style, MessageBox::Critical);
     EXPECT_FALSE(w.isVisible());
+
+    // More rows than the list holds, written by another program: the first 32767 are listed and it is said once,
+    // so that the user can delete rows; a POI added past the limit is refused.
+    DBLib().OpenConnection(PoiDatabasePath(t.folder.Path()));
+    FillPoiTable(PoiDatabasePath(t.folder.Path()), 32768);
+    t.Answer(MessageBox::Yes);
+    frmPOI& full = t.Load();
+    EXPECT_EQ(t.programEnds, 1);
+    ASSERT_EQ(t.boxes->calls.size(), 1);
+    EXPECT_EQ(t.boxes->calls[0].style, MessageBox::Exclamation);
+    EXPECT_TRUE(t.boxes->calls[0].text.contains("only the first 32767")) << t.boxes->calls[0].text.toStdString();
+    ASSERT_EQ(full.PoiList.UBound(), 32767);
+    EXPECT_EQ(full.Panel(1)->text(), t.Lang("0007") + "1/32767");
+
+    t.Click("NewRec");
+    Type(full, "One more", {"120", "41", "05", "24", "06", "23"});
+    t.Click("WriteRec");
+    EXPECT_TRUE(t.boxes->calls.last().text.contains("at most 32767")) << t.boxes->calls.last().text.toStdString();
+    EXPECT_EQ(full.EditMode, t.Lang("0004"));
+    t.Click("CancelRec");
+
+    t.Click("DelRec");
+    EXPECT_EQ(t.boxes->calls.size(), 3) << "the notice is not repeated";
+    ASSERT_EQ(full.PoiList.UBound(), 32767);
+    EXPECT_EQ(full.PoiList[32766].Explanation, "POI number 32767") << "the row left out before";
+    EXPECT_EQ(DialogResult, 1);
 }
