@@ -8,6 +8,7 @@
 #include "platform/HandBackFile.h"
 #include "platform/WholeFile.h"
 #include "platform/gui/MessageBox.h"
+#include "poidb/PoiListing.h"
 #include "poidb/clsDBLib.h"
 #include "poieditor/gui/frmPOI.h"
 
@@ -22,12 +23,20 @@ void frmTrack::MapTimer_Timer() {
         return;  // the page may be writing it; the next tick tries again
     }
     const QList<HandBackPoi> pois = ParseHandBackFile(text);
+    int left = 0;  // POIs that the lists could not show and that are not stored
     try {
+        // A POI stored past what the lists hold would be shown nowhere and could not be deleted in the editor.
+        int room = PoiListRoom(DBLib());
         for (const HandBackPoi& poi : pois) {
             bool notStored = true;
             DBLib().SearchCoordinate(poi.Name, notStored);
             if (!notStored) continue;
+            if (room == 0) {
+                ++left;
+                continue;
+            }
             DBLib().InsertCoordinate(poi.Lon, poi.Lat, "1", poi.Name);
+            --room;
             LoadPOIs();
         }
     } catch (const std::exception& e) {
@@ -37,6 +46,13 @@ void frmTrack::MapTimer_Timer() {
     }
     DeleteFile(path);
     RefreshMap();
+    if (left > 0) {
+        MessageBox::Show(QStringLiteral("The POI list holds at most %1 POIs: %2 POI(s) marked on the map were not "
+                                        "stored. Delete POIs in the editor to make room.")
+                             .arg(PoiListLimit)
+                             .arg(left),
+                         int(MessageBox::Exclamation) | MessageBox::OkOnly);
+    }
 }
 
 void frmTrack::CmdPOI_Click() {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "PoiTableFill.h"
 #include "TrackWindow.h"
 #include "common/Settings.h"
 #include "monitor/gui/MapBrowser.h"
@@ -94,6 +95,19 @@ TEST_F(Selection, PoisMarkedOnTheMapAreImportedOnceAndTheFileDeleted) {
 
     w->MapTimer_Timer();  // no file: nothing happens
     EXPECT_EQ(w->WBMaps->NavigateCount(), drawn + 1);
+
+    // The lists hold 32,767 POIs: one more fits, the next is not stored, and the user is told.
+    FillPoiTable(t.folder.File("database/POI.mdb"), 32764);
+    t.folder.Write("poi.txt", "Last,24.1,120.1\r\nBeyond,24.2,120.2\r\n");
+    w->MapTimer_Timer();
+    EXPECT_EQ(w->PoiList.UBound(), 32767);
+    EXPECT_EQ(w->PoiList[32766].Explanation, "Last");
+    bool notStored = false;
+    DBLib().SearchCoordinate("Beyond", notStored);
+    EXPECT_TRUE(notStored);
+    ASSERT_EQ(t.boxes.calls.size(), 1);
+    EXPECT_TRUE(t.boxes.calls[0].text.contains("1 POI(s) marked on the map were not stored"))
+        << t.boxes.calls[0].text.toStdString();
 }
 
 TEST_F(Selection, AFailedImportKeepsTheFileAndABadLineHoldsUpNoOther) {
