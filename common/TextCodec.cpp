@@ -49,8 +49,10 @@ QStringList SplitTextLines(QByteArrayView bytes) {
 
 QStringList SplitRecordLines(QByteArrayView bytes) {
     QStringList lines;
+    // Only the file's own mark goes: one at the start of a later line belongs to that record (a POI name may begin
+    // with U+FEFF), and a name read back without it would not be the name stored.
     for (const QByteArrayView line : ByteLines(WithoutByteOrderMark(bytes)))
-        lines.append(DecodePart(line, !IsValidUtf8(line)));
+        lines.append(IsValidUtf8(line) ? Utf8Value(line) : DecodePart(line, true));
     return lines;
 }
 

@@ -23,7 +23,7 @@ QStringList SplitTextLines(QByteArrayView bytes);
 
 // The same lines for a file whose lines are records of their own, which may have been added by different programs
 // (the POI hand-back and exchange files): each line is UTF-8 where it is valid UTF-8, else Big5, so that one stray
-// byte garbles its own line only.
+// byte garbles its own line only. A byte-order mark is dropped at the start of the file only.
 QStringList SplitRecordLines(QByteArrayView bytes);
 
 // The UTF-8 bytes of one value (a database column, not a file) with every character kept: QString::fromUtf8 would

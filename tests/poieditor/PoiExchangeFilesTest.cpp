@@ -182,7 +182,9 @@ TEST(ExchangeFile, ALineThatIsNotUtf8IsReadAsBig5) {
     folder.Write("pois.csv", "\xA6\x61\xBC\xD0,1\r\n中文站,3\n\xA5\x78\xA4\xA4,2\r\n");
     EXPECT_EQ(ReadTextLines(folder.File("pois.csv")),
               QStringList({QString::fromUtf8("地標,1"), QString::fromUtf8("中文站,3"), QString::fromUtf8("台中,2")}));
-    EXPECT_EQ(SplitRecordLines("\xEF\xBB\xBFHarbour,1\r\n"), QStringList({"Harbour,1"}));
+    EXPECT_EQ(SplitRecordLines("\xEF\xBB\xBFHarbour,1\r\n\xEF\xBB\xBFHome,2\r\n"),
+              QStringList({"Harbour,1", QChar(0xFEFF) + QString("Home,2")}))
+        << "the file's mark goes, a record's stays";
 }
 
 TEST(ExchangeFile, OnlyARegularFileIsReadAndAFailedWriteKeepsTheOldFile) {
