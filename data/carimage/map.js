@@ -299,14 +299,21 @@
         page.map.getContainer().style.cursor = page.icons.iconAt(event.latlng) >= 0 ? 'pointer' : '';
     }
 
+    // The drawing is reported with the second frame after it, by when the frame that shows it has been made: the
+    // station puts this page on show when the report comes, and the canvas is filled some time before its picture
+    // reaches the view.
     function showMarkers(text, then) {
         var points = parseMarkers(text, function (icon) { page.icons.loadIcon(icon); });
         page.points = points;
         page.markersShown = points.length;
         page.icons.show(points, function () {
-            page.drawn = true;
-            reportDrawn();
-            then();
+            L.Util.requestAnimFrame(function () {
+                L.Util.requestAnimFrame(function () {
+                    page.drawn = true;
+                    reportDrawn();
+                    then();
+                });
+            });
         });
     }
 
