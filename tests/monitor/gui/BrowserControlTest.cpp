@@ -258,7 +258,11 @@ TEST_F(MapInBrowser, AClickOnATrailOpensThePopupOfTheIconOnTop) {
 }
 
 TEST_F(MapInBrowser, MarkedPoisAreHandedBackAndShown) {
-    WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), PoiList{});
+    PoiList stored;
+    stored.Append(Poi(24.13, 120.69, "2", "Depot Nord Ost"));
+    stored.Append(Poi(24.13, 120.70, "2", "Station &amp; depot"));
+    stored.Append(Poi(24.13, 120.71, "2", "Ärger"));
+    WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), stored);
     ASSERT_TRUE(ShowPage(folder.Path(), 24.1502, 120.6712));
 
     MarkPoi(24.15, 120.65, "<b>Harbour</b>");
@@ -274,6 +278,25 @@ TEST_F(MapInBrowser, MarkedPoisAreHandedBackAndShown) {
     MarkPoi(-24.1412345678, -120.68, "Station");
     EXPECT_TRUE(QTest::qWaitFor([&] { return folder.Read("poi.txt").count("\r\n") == 2; }, Timeout));
     EXPECT_EQ(folder.Read("poi.txt"), "<b>Harbour</b>,24.15,120.65\r\nStation,-24.141235,-120.68\r\n");
+
+    // A name that the import would skip is refused on the spot and nothing is drawn: a stored name as the marker
+    // file holds it, entities and all, the letters A to Z in either case; and a name this page has handed back.
+    for (const QString name : {"depot nord OST", "Station &amp; depot", "<b>harbour</b>"}) {
+        MarkPoi(24.13, 120.66, name);
+        EXPECT_TRUE(WaitFor(QStringLiteral("var forms = document.querySelectorAll('.new-poi');"
+                                           "forms[forms.length - 1].lastChild.textContent === "
+                                           "'A point of interest named \"%1\" is already stored.'")
+                                .arg(name)))
+            << name.toStdString();
+    }
+    // Other letters keep their case there, and the name shown is not the name stored.
+    MarkPoi(24.12, 120.66, "ärger");
+    MarkPoi(24.11, 120.66, "Station & depot");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return folder.Read("poi.txt").count("\r\n") == 4; }, Timeout));
+    EXPECT_EQ(folder.Read("poi.txt"),
+              "<b>Harbour</b>,24.15,120.65\r\nStation,-24.141235,-120.68\r\n"
+              "ärger,24.12,120.66\r\nStation & depot,24.11,120.66\r\n");
+    EXPECT_TRUE(WaitFor("document.querySelectorAll('img[src$=\"House/House1.gif\"]').length === 4"));
 }
 
 TEST_F(MapInBrowser, TheHostCallRefusesEveryOtherFile) {
