@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QTest>
 #include <utility>
 
@@ -151,6 +152,11 @@ TEST_F(MapInBrowser, EveryMarkerLineIsDrawnWithItsIconAndOpensItsPopupWhenClicke
     // A click beside every icon offers a new POI instead.
     ClickPoint(2, QPoint(40, 40));
     EXPECT_TRUE(WaitFor("document.querySelector('.new-poi') !== null"));
+
+    // The engine's account of its set-up stays off the console; its warnings do not.
+    const QLoggingCategory engine("qt.webenginecontext");
+    EXPECT_FALSE(engine.isInfoEnabled());
+    EXPECT_TRUE(engine.isWarningEnabled());
 }
 
 TEST_F(MapInBrowser, NavigatingAgainReadsTheRewrittenMarkerFile) {
