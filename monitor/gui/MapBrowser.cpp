@@ -12,6 +12,12 @@ MapBrowser::MapBrowser(const QString& programFolder, QWidget* parent) : QWidget(
     });
 }
 
+MapBrowser::~MapBrowser() {
+    // The views go with the widget after this object's members: what they report on their way out must not reach it.
+    for (BrowserControl* view : {front_, back_})
+        if (view) view->disconnect(this);
+}
+
 void MapBrowser::Navigate(const QString& path) {
     location_ = path;
     ++navigations_;

@@ -15,6 +15,7 @@ class MapBrowser : public QWidget {
     Q_OBJECT
 public:
     MapBrowser(const QString& programFolder, QWidget* parent);
+    ~MapBrowser() override;
 
     // Points the browser at a page and always loads it anew: at once, or, while a page draws, once that one is on
     // show (the page files are rewritten at every drawing, so the newest request is all that matters).
