@@ -74,14 +74,14 @@ QString EmptyPagePath(frmTrack& window) {
     return path;
 }
 
-// The browser showing the empty page; false when it did not load.
+// The view on show showing the empty page; false when it did not load.
 bool ShowEmptyPage(frmTrack& window) {
-    BrowserControl* browser = window.WBMaps->Browser();
-    if (!browser) {
+    if (!window.WBMaps->Browser()) {
         window.Timer3_Timer();  // the engine starts with the first drawing
-        browser = window.WBMaps->Browser();
-        if (!browser) return false;
+        RunUntil([&] { return window.WBMaps->Browser() != nullptr; }, 60000);
     }
+    BrowserControl* browser = window.WBMaps->Browser();
+    if (!browser) return false;
     bool loaded = false;
     const auto connection = QObject::connect(browser, &QWebEngineView::loadFinished, [&](bool ok) { loaded = ok; });
     browser->Navigate(EmptyPagePath(window));
@@ -104,15 +104,16 @@ TickTimes TimedTick(frmTrack& window, int points) {
     TickTimes times;
     QElapsedTimer clock;
     clock.start();
+    bool drawn = false;
+    const auto connection =
+        QObject::connect(window.WBMaps, &MapBrowser::PageDrawn, [&](int n) { drawn = n == points; });
     window.Timer3_Timer();
     times.tick = clock.nsecsElapsed() / 1e9;
-    BrowserControl* browser = window.WBMaps->Browser();
-    bool drawn = false;
-    const auto connection = QObject::connect(browser, &BrowserControl::PageDrawn, [&](int n) { drawn = n == points; });
     const bool came = RunUntil([&] { return drawn; }, 60000);
     QObject::disconnect(connection);
     if (!came) return times;
     times.drawn = clock.nsecsElapsed() / 1e9;
+    BrowserControl* browser = window.WBMaps->Browser();  // the page is drawn behind the one on show, then replaces it
 
     QImage shown = browser->grab().toImage();
     times.shown = clock.nsecsElapsed() / 1e9;

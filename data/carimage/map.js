@@ -10,12 +10,14 @@
 // tells the station through the channel object "report".
 //
 // A click on the map beside the icons offers to mark a new POI; its name and place go to the hand-back file through
-// the station's one host call, as a line "name,lat,lon" (CR LF), which the station imports.
+// the station's one host call, as a line "name,lat,lon" (CR LF), which the station imports. The import skips a name
+// that the POI table already holds, so the page refuses such a name at once: the POI lines of the marker file (icon
+// "House\...") carry every stored name in field 4.
 (function () {
     'use strict';
 
     var page = {map: null, icons: null, host: null, report: null, hostReady: false, markersShown: -1, points: [],
-        drawn: false};
+        drawn: false, storedNames: new Set()};
     window.stationMap = page;
 
     function pageValue(id) {
@@ -299,14 +301,30 @@
         page.map.getContainer().style.cursor = page.icons.iconAt(event.latlng) >= 0 ? 'pointer' : '';
     }
 
+    // A name as the POI table compares it: as the text stands in the marker file, entities and all, with the letters
+    // A to Z taken as a to z, as the table's column compares (other letters keep their case there).
+    function nameKey(name) {
+        return name.replace(/[A-Z]/g, function (c) { return c.toLowerCase(); });
+    }
+
+    // The drawing is reported with the second frame after it, by when the frame that shows it has been made: the
+    // station puts this page on show when the report comes, and the canvas is filled some time before its picture
+    // reaches the view.
     function showMarkers(text, then) {
         var points = parseMarkers(text, function (icon) { page.icons.loadIcon(icon); });
         page.points = points;
         page.markersShown = points.length;
+        points.forEach(function (p) {
+            if (p.icon.indexOf('House\\') === 0) page.storedNames.add(nameKey(p.html));
+        });
         page.icons.show(points, function () {
-            page.drawn = true;
-            reportDrawn();
-            then();
+            L.Util.requestAnimFrame(function () {
+                L.Util.requestAnimFrame(function () {
+                    page.drawn = true;
+                    reportDrawn();
+                    then();
+                });
+            });
         });
     }
 
@@ -356,6 +374,11 @@
                 message.textContent = 'Enter a name without commas.';
                 return;
             }
+            // The import would skip it, and a house drawn now would vanish with the next drawing.
+            if (page.storedNames.has(nameKey(name))) {
+                message.textContent = 'A point of interest named "' + name + '" is already stored.';
+                return;
+            }
             save.disabled = true;
             handBack(name, latlng, function (error) {
                 save.disabled = false;
@@ -364,6 +387,7 @@
                     showNote(error);
                     return;
                 }
+                page.storedNames.add(nameKey(name));  // the import takes only the first of two under one name
                 page.map.closePopup(popup);
                 L.marker(latlng, {icon: markerIcon(pageValue('newPoiIcon'))})
                     .bindPopup(popupContent(name))

@@ -1,6 +1,7 @@
 #include "platform/gui/BrowserControl.h"
 
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QWebChannel>
 #include <QWebEngineSettings>
 
@@ -8,6 +9,10 @@
 #include "platform/gui/HandBackHost.h"
 
 BrowserControl::BrowserControl(const QString& programFolder, QWidget* parent) : QWebEngineView(parent) {
+    // The engine describes its set-up (GL type, surface, its command line) on stderr at every start, as info
+    // messages of its context category; set before page() starts it. Its warnings still come through, and
+    // QT_LOGGING_RULES brings the rest back.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QWebEngineSettings* settings = page()->settings();
     // The page is a local file: it reads markers.txt beside it (file: URL) and takes its tiles from the internet,
     // which a local page is not allowed by default.

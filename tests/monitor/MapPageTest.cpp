@@ -38,6 +38,8 @@ protected:
     void SetUp() override {
         pois.Append(Poi(24.14, 120.68, "3", "Station"));
         pois.Append(Poi(-33.85, 151.2, "1", "Opera <b>House</b>"));
+        // The page compares the name as stored with the names typed for new POIs: it stays as it is.
+        pois.Append(Poi(48.1, 11.5, "2", "Depot &amp; Nord | Ost"));
     }
     QByteArray Markers() const { return folder.Read("carimage/markers.txt"); }
     QByteArray Page() const { return folder.Read("carimage/map.htm"); }
@@ -45,7 +47,8 @@ protected:
 
 const QByteArray ExpectedPoiLines =
     "24.14|120.68|House\\House3.gif|Station\r\n"
-    "-33.85|151.2|House\\House1.gif|Opera <b>House</b>\r\n";
+    "-33.85|151.2|House\\House1.gif|Opera <b>House</b>\r\n"
+    "48.1|11.5|House\\House2.gif|Depot &amp; Nord | Ost\r\n";
 
 }  // namespace
 

@@ -6,13 +6,16 @@
 
 #include <QFile>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QTest>
+#include <utility>
 
 #include "ProgramFolder.h"
 #include "common/DisplayTexts.h"
 #include "monitor/MapPage.h"
 #include "monitor/MapValues.h"
 #include "monitor/MarkerFile.h"
+#include "monitor/gui/MapBrowser.h"
 #include "platform/HandBackFile.h"
 #include "platform/gui/BrowserControl.h"
 
@@ -149,6 +152,11 @@ TEST_F(MapInBrowser, EveryMarkerLineIsDrawnWithItsIconAndOpensItsPopupWhenClicke
     // A click beside every icon offers a new POI instead.
     ClickPoint(2, QPoint(40, 40));
     EXPECT_TRUE(WaitFor("document.querySelector('.new-poi') !== null"));
+
+    // The engine's account of its set-up stays off the console; its warnings do not.
+    const QLoggingCategory engine("qt.webenginecontext");
+    EXPECT_FALSE(engine.isInfoEnabled());
+    EXPECT_TRUE(engine.isWarningEnabled());
 }
 
 TEST_F(MapInBrowser, NavigatingAgainReadsTheRewrittenMarkerFile) {
@@ -166,6 +174,60 @@ TEST_F(MapInBrowser, NavigatingAgainReadsTheRewrittenMarkerFile) {
     EXPECT_EQ(Icons(), "POI\\car000.gif|C-Rv\\car045.gif|POI\\car180.gif|House\\House3.gif|House\\House5.gif");
     EXPECT_NEAR(Run("stationMap.map.getCenter().lat").toDouble(), 24.11, 1e-6);
     EXPECT_EQ(Run("stationMap.map.getZoom()").toInt(), 15);
+}
+
+// The station's map view draws each page behind the one on show and shows it once drawn; of the pages asked for
+// meanwhile only the newest follows. A page that never reports its drawing, or fails to load, holds nothing up.
+TEST_F(MapInBrowser, TheMapViewShowsEachPageOnceDrawnAndOnlyTheNewestOfThoseAskedForMeanwhile) {
+    MapBrowser map(folder.Path(), nullptr);
+    map.resize(640, 480);
+    map.show();
+    QList<int> shown;
+    QObject::connect(&map, &MapBrowser::PageDrawn, [&](int points) { shown.append(points); });
+    const auto draw = [&](int poiCount) {
+        PoiList some;
+        for (int i = 0; i < poiCount; ++i) some.Append(Poi(24.14, 120.68 + i * 0.001, "1", QString::number(i)));
+        WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), some);
+        WriteMapPage(folder.Path(), ReadMapTemplate(folder.Path()), 24.1502, 120.6712, "15");
+        map.Navigate(MapPagePath(folder.Path()));
+    };
+    const auto onShow = [&](const QString& script) {
+        QVariant result;
+        bool done = false;
+        map.Browser()->page()->runJavaScript(script, [&](const QVariant& value) {
+            result = value;
+            done = true;
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, Timeout));
+        return result;
+    };
+
+    draw(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown == QList<int>{1}; }, Timeout));
+    BrowserControl* first = map.Browser();
+    // Three positions while the next page draws: the first of them loads, the newest follows it, the one between
+    // is never loaded. The page that loads first may read a marker file written after it.
+    draw(1);
+    draw(2);
+    draw(3);
+    EXPECT_EQ(map.Browser(), first) << "the drawn page stays on show";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown.size() == 3; }, Timeout));
+    QTest::qWait(500);
+    EXPECT_EQ(shown.size(), 3);
+    EXPECT_EQ(shown.last(), 4);
+    EXPECT_TRUE(onShow("stationMap.drawn && stationMap.points.length === 4").toBool());
+
+    const int patience = std::exchange(MapBrowser::DrawPatienceMs, 300);
+    folder.Write("carimage/plain.htm", "<!DOCTYPE html><html><body>no map here</body></html>");
+    map.Navigate(folder.File("carimage/plain.htm"));
+    draw(5);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.size() == 4; }, Timeout));
+    map.Navigate(folder.File("carimage/missing.htm"));
+    draw(6);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.size() == 5; }, Timeout));
+    MapBrowser::DrawPatienceMs = patience;
+    EXPECT_EQ(shown.mid(3), (QList<int>{6, 7}));
+    EXPECT_EQ(map.NavigateCount(), 8);
 }
 
 TEST_F(MapInBrowser, AClickOnATrailOpensThePopupOfTheIconOnTop) {
@@ -202,7 +264,11 @@ TEST_F(MapInBrowser, AClickOnATrailOpensThePopupOfTheIconOnTop) {
 }
 
 TEST_F(MapInBrowser, MarkedPoisAreHandedBackAndShown) {
-    WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), PoiList{});
+    PoiList stored;
+    stored.Append(Poi(24.13, 120.69, "2", "Depot Nord Ost"));
+    stored.Append(Poi(24.13, 120.70, "2", "Station &amp; depot"));
+    stored.Append(Poi(24.13, 120.71, "2", "Ärger"));
+    WriteVehicleMarkers(folder.Path(), FixRecord::FromTrack(Position(24.1502, 120.6712, 90)), stored);
     ASSERT_TRUE(ShowPage(folder.Path(), 24.1502, 120.6712));
 
     MarkPoi(24.15, 120.65, "<b>Harbour</b>");
@@ -218,6 +284,25 @@ TEST_F(MapInBrowser, MarkedPoisAreHandedBackAndShown) {
     MarkPoi(-24.1412345678, -120.68, "Station");
     EXPECT_TRUE(QTest::qWaitFor([&] { return folder.Read("poi.txt").count("\r\n") == 2; }, Timeout));
     EXPECT_EQ(folder.Read("poi.txt"), "<b>Harbour</b>,24.15,120.65\r\nStation,-24.141235,-120.68\r\n");
+
+    // A name that the import would skip is refused on the spot and nothing is drawn: a stored name as the marker
+    // file holds it, entities and all, the letters A to Z in either case; and a name this page has handed back.
+    for (const QString name : {"depot nord OST", "Station &amp; depot", "<b>harbour</b>"}) {
+        MarkPoi(24.13, 120.66, name);
+        EXPECT_TRUE(WaitFor(QStringLiteral("var forms = document.querySelectorAll('.new-poi');"
+                                           "forms[forms.length - 1].lastChild.textContent === "
+                                           "'A point of interest named \"%1\" is already stored.'")
+                                .arg(name)))
+            << name.toStdString();
+    }
+    // Other letters keep their case there, and the name shown is not the name stored.
+    MarkPoi(24.12, 120.66, "ärger");
+    MarkPoi(24.11, 120.66, "Station & depot");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return folder.Read("poi.txt").count("\r\n") == 4; }, Timeout));
+    EXPECT_EQ(folder.Read("poi.txt"),
+              "<b>Harbour</b>,24.15,120.65\r\nStation,-24.141235,-120.68\r\n"
+              "ärger,24.12,120.66\r\nStation & depot,24.11,120.66\r\n");
+    EXPECT_TRUE(WaitFor("document.querySelectorAll('img[src$=\"House/House1.gif\"]').length === 4"));
 }
 
 TEST_F(MapInBrowser, TheHostCallRefusesEveryOtherFile) {
