@@ -13,8 +13,11 @@ public:
     // Tells the failure: the critical box with its description, at the next turn of the event loop. While a box is
     // up, only the latest other failure waits to follow it.
     void Tell(const QString& description);
-    // The work succeeded: its next failure is told again.
-    void Clear() { told_.clear(); }
+    // The work succeeded: its next failure is told again, and a failure waiting to be told no longer holds.
+    void Clear() {
+        told_.clear();
+        due_.clear();
+    }
 
 private:
     void Show();
