@@ -1,6 +1,7 @@
 #include "platform/gui/ListView.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -73,6 +74,8 @@ ListView::ListView(QWidget* parent) : QTableView(parent), model_(new ListViewMod
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the next control, as in a row of boxes; the arrow keys move between rows.
+    setTabKeyNavigation(false);
     setShowGrid(false);
     setWordWrap(false);
     verticalHeader()->hide();
@@ -113,4 +116,13 @@ void ListView::EnsureVisible(int row) {
 void ListView::mousePressEvent(QMouseEvent* event) {
     QTableView::mousePressEvent(event);
     Q_EMIT Clicked();
+}
+
+// A row reached with Up, Down, Page Up, Page Down, Home or End counts as a click on it: the map, Play and Export
+// work on the row the table shows selected.
+void ListView::keyPressEvent(QKeyEvent* event) {
+    const int before = SelectedRow();
+    QTableView::keyPressEvent(event);
+    const int after = SelectedRow();
+    if (after >= 0 && after != before) Q_EMIT Clicked();
 }

@@ -53,10 +53,12 @@ public:
     void EnsureVisible(int row);
 
 Q_SIGNALS:
+    // A click in the table, or a row reached with the keyboard.
     void Clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ListViewModel* model_;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
 
 #include "PoiTableFill.h"
@@ -45,12 +46,24 @@ TEST_F(Selection, ClicksArmOneDrawingOfTheRowSelectedLast) {
     EXPECT_EQ(w->CurrentFix[0].Status, "V");
     EXPECT_TRUE(w->lblCaption->text().endsWith(" Last location "));
 
+
     w->Check1->setEnabled(true);
     w->Check1->setChecked(true);
     w->Check1_Click();
     w->Timer3_Timer();
     EXPECT_TRUE(t.folder.Read("carimage/markers.txt").split('\n')[1].contains("|C-Rv\\car090.gif|"))
         << "with the whole trail, the selected row is marked";
+
+    // From the keyboard: a row reached with the arrow keys is drawn as a clicked one is; Tab leaves the table with
+    // the row still selected.
+    QTest::keyClick(w->DateView, Qt::Key_Up);
+    EXPECT_TRUE(w->Timer3->isActive());
+    w->Timer3_Timer();
+    EXPECT_EQ(w->CurrentFix[0].Lat, w->TrackList[0].Lat);
+    w->DateView->setFocus();
+    QTest::keyClick(w->DateView, Qt::Key_Tab);
+    EXPECT_NE(w->focusWidget(), w->DateView);
+    EXPECT_EQ(w->DateView->SelectedRow(), 0);
 }
 
 TEST_F(Selection, ZoomStaysBetweenFourAndEighteenAndIsRemembered) {
