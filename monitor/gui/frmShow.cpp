@@ -12,7 +12,7 @@
 #include "platform/gui/Twips.h"
 
 frmShow::frmShow(const QString& programFolder, QWidget* owner)
-    : StayingDialog(owner, Qt::FramelessWindowHint | Qt::Tool), programFolder_(programFolder) {
+    : WorkingPopup(owner), programFolder_(programFolder) {
     resize(Twips::ToPixels(5970), Twips::ToPixels(690));
     PaintBackground(this, QColor(255, 192, 255));
 
@@ -23,6 +23,7 @@ frmShow::frmShow(const QString& programFolder, QWidget* owner)
     Label1 = MakeNoticeLabel(this, 1080, 240, 0, 285);
     Command1 = MakeStopButton(this, QString::fromUtf8("停止"), 4680);
     connect(Command1, &QPushButton::clicked, this, &frmShow::Command1_Click);
+    HoldKeysFor(Command1);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(200);

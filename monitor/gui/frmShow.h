@@ -1,6 +1,6 @@
 #pragma once
 #include "monitor/TypingCycle.h"
-#include "platform/gui/StayingDialog.h"
+#include "monitor/gui/WorkingPopup.h"
 
 class QLabel;
 class QPushButton;
@@ -8,7 +8,7 @@ class QTimer;
 
 // The working notice shown while the whole trail is drawn: it types the stop word out one character every 200 ms
 // and offers a Stop button that clears KeepRunning.
-class frmShow : public StayingDialog {
+class frmShow : public WorkingPopup {
     Q_OBJECT
 public:
     frmShow(const QString& programFolder, QWidget* owner);

@@ -9,13 +9,14 @@
 #include "platform/gui/Twips.h"
 
 frmWaiting::frmWaiting(const QString& programFolder, QWidget* owner)
-    : StayingDialog(owner, Qt::FramelessWindowHint | Qt::Tool), programFolder_(programFolder) {
+    : WorkingPopup(owner), programFolder_(programFolder) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(Twips::ToPixels(4170), Twips::ToPixels(660));
     PaintBackground(this, palette().color(QPalette::Active, QPalette::HighlightedText));
     Label1 = MakeNoticeLabel(this, 240, 240, 2775, 255);
     Command1 = MakeStopButton(this, "", 3120);
     connect(Command1, &QPushButton::clicked, this, &frmWaiting::Command1_Click);
+    HoldKeysFor(Command1);
 
     CentreOnOwner(this, owner);
     Form_Load();

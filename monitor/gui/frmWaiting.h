@@ -1,12 +1,12 @@
 #pragma once
-#include "platform/gui/StayingDialog.h"
+#include "monitor/gui/WorkingPopup.h"
 
 class QLabel;
 class QPushButton;
 
 // The wait box of the history query: a message and a Stop button that clears KeepRunning. The query that shows it
 // also unloads it.
-class frmWaiting : public StayingDialog {
+class frmWaiting : public WorkingPopup {
     Q_OBJECT
 public:
     frmWaiting(const QString& programFolder, QWidget* owner);

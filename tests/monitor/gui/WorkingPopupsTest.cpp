@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -61,15 +63,28 @@ TEST(frmShow, StopClearsTheFlagAndTheNoticeGoesOnTyping) {
     EXPECT_EQ(TypeTicks(again, 1).last(), "S");
 }
 
-TEST(frmWaiting, TakesItsWordsAtLoadAndStopClearsTheFlag) {
+// Stop holds the keys while the box is up: Space or Return press it, also when meant for the window beneath (the
+// replay step box there, say), which gets the focus back once the box goes.
+TEST(frmWaiting, TakesItsWordsAtLoadAndItsStopTheKeysAndClearsTheFlag) {
     ProgramFolder folder;
     SetStopWord(folder, "Halt");
-    KeepRunning = True16;
-    frmWaiting box(folder.Path(), nullptr);
-    EXPECT_EQ(box.Label1->text(), "Reading");
-    EXPECT_EQ(box.Command1->text(), "Halt");
-    box.Command1->click();
-    EXPECT_EQ(KeepRunning, 0);
+    QWidget owner;
+    auto* step = new QLineEdit("1", &owner);
+    owner.show();
+    step->setFocus();
+    auto* box = new frmWaiting(folder.Path(), &owner);
+    box->show();
+    EXPECT_EQ(box->Label1->text(), "Reading");
+    EXPECT_EQ(box->Command1->text(), "Halt");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == box->Command1; }));
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        KeepRunning = True16;
+        QTest::keyClick(step, key);
+        EXPECT_EQ(KeepRunning, 0) << key;
+    }
+    EXPECT_EQ(step->text(), "1");
+    delete box;
+    EXPECT_EQ(owner.focusWidget(), step);
 }
 
 // Only the work that showed them takes them down: Escape or a close request would leave the history read running
