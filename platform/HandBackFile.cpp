@@ -48,3 +48,16 @@ void AppendToHandBackFile(const QString& programFolder, const QString& path, con
     }
     ::close(fd);
 }
+
+int WaitingHandBacks(const QString& programFolder) {
+    const QString path = HandBackFilePath(programFolder);
+    if (KindOfFile(path) != FileKind::Regular) return 0;
+    try {
+        int lines = 0;
+        for (const QByteArray& line : ReadRegularFile(path).split('\n'))
+            if (!line.trimmed().isEmpty()) ++lines;
+        return lines;
+    } catch (const StationError&) {
+        return 0;
+    }
+}

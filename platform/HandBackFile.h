@@ -16,3 +16,6 @@ bool IsHandBackFile(const QString& programFolder, const QString& path);
 // between two imports all arrive. Any other path is refused, and so is anything but a regular file at this one (a
 // FIFO would hold the window until someone read it). Throws StationError with the description.
 void AppendToHandBackFile(const QString& programFolder, const QString& path, const QString& text);
+
+// The lines of the hand-back file that hold something: POIs marked and not imported yet. 0 without a regular file.
+int WaitingHandBacks(const QString& programFolder);

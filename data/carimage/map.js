@@ -11,13 +11,22 @@
 //
 // A click on the map beside the icons offers to mark a new POI; its name and place go to the hand-back file through
 // the station's one host call, as a line "name,lat,lon" (CR LF), which the station imports. The import skips a name
-// that the POI table already holds, so the page refuses such a name at once: the POI lines of the marker file (icon
-// "House\...") carry every stored name in field 4.
+// that the POI table already holds, and stores none past what the station's POI lists hold, so the page refuses
+// such a POI at once: the POI lines of the marker file (icon "House\...") are every POI of those lists, with its
+// name in field 4.
+//
+// The station shows a new page for every position, in a second view that replaces this one once it has drawn. What
+// the user does here must not go with it, so the page tells the station through "report": while a new POI's form is
+// open or the map is dragged, this page stays on show; the point whose popup is open, for the next page to open it
+// again; and a zoom the user makes, which becomes the station's zoom level.
 (function () {
     'use strict';
 
     var page = {map: null, icons: null, host: null, report: null, hostReady: false, markersShown: -1, points: [],
-        drawn: false, storedNames: new Set()};
+        drawn: false, storedNames: new Set(), listed: 0, zoom: null, formOpen: false, dragging: false, held: false};
+
+    // What the station's POI lists hold at most.
+    var POI_LIST_LIMIT = 32767;
     window.stationMap = page;
 
     function pageValue(id) {
@@ -274,6 +283,57 @@
         if (page.drawn && page.report) page.report.drawn(page.points.length);
     }
 
+    // The station swaps this page in once its view shows this mark: the report of the drawing takes another road
+    // than the picture and may overtake it, but the mark is drawn in the frame of the icons. Its blue, given in the
+    // address ("?1" to "?32", by turns, so that pages that follow each other in one view differ), is a shade off the
+    // map's grey.
+    function showDrawnMark() {
+        var mark = document.createElement('div');
+        var blue = 221 + (parseInt(location.search.slice(1), 10) || 0);
+        mark.style.cssText = 'position:absolute;left:0;top:0;width:1px;height:1px;z-index:2000;pointer-events:none;' +
+            'background:rgb(221,221,' + blue + ')';
+        document.body.appendChild(mark);
+    }
+
+    function tellHeld() {
+        var held = page.formOpen || page.dragging;
+        if (held === page.held) return;
+        page.held = held;
+        if (page.report) page.report.held(held);
+    }
+
+    function tellPopup(p) {
+        if (!page.report) return;
+        if (p) page.report.popup(true, p.lat, p.lon, isVehicle(p));
+        else page.report.popup(false, 0, 0, false);
+    }
+
+    // The vehicle's icons are "C-rv\..." (live) and "C-Rv\..." (the selected position of a trail).
+    function isVehicle(p) {
+        return p.icon.toLowerCase().indexOf('c-rv\\') === 0;
+    }
+
+    function openPointPopup(i) {
+        var p = page.points[i];
+        // As a marker's popup: above the icon, and left open by clicks on the map until it is closed.
+        var popup = L.popup({offset: [0, -7], closeOnClick: false}).setLatLng(p.latlng).setContent(popupContent(p.html));
+        popup.on('remove', function () {
+            if (page.popup === popup) tellPopup(null);
+        });
+        page.popup = popup;
+        page.popupPoint = i;
+        popup.openOn(page.map);
+        tellPopup(p);
+    }
+
+    // The station asks the next page to open the popup that was open on the page before: on the point at the same
+    // place, or on the vehicle wherever it has moved.
+    page.openPopupAt = function (lat, lon, vehicle) {
+        var i = page.points.findIndex(function (p) { return p.lat === lat && p.lon === lon && isVehicle(p) === vehicle; });
+        if (i < 0 && vehicle) i = page.points.findIndex(isVehicle);
+        if (i >= 0) openPointPopup(i);
+    };
+
     // A click on an icon opens its popup, or closes it when it is open; a click beside every icon closes it and
     // offers to mark a new POI there.
     function onMapClick(event) {
@@ -288,13 +348,7 @@
             askName(event);
             return;
         }
-        var p = page.points[i];
-        // As a marker's popup: above the icon, and left open by clicks on the map until it is closed.
-        page.popup = L.popup({offset: [0, -7], closeOnClick: false})
-            .setLatLng(p.latlng)
-            .setContent(popupContent(p.html))
-            .openOn(page.map);
-        page.popupPoint = i;
+        openPointPopup(i);
     }
 
     function onMapMouseMove(event) {
@@ -315,9 +369,12 @@
         page.points = points;
         page.markersShown = points.length;
         points.forEach(function (p) {
-            if (p.icon.indexOf('House\\') === 0) page.storedNames.add(nameKey(p.html));
+            if (p.icon.indexOf('House\\') !== 0) return;
+            page.storedNames.add(nameKey(p.html));
+            page.listed++;
         });
         page.icons.show(points, function () {
+            showDrawnMark();
             L.Util.requestAnimFrame(function () {
                 L.Util.requestAnimFrame(function () {
                     page.drawn = true;
@@ -353,6 +410,23 @@
         page.host.writeHandBack(pageValue('handBackPath'), line, function (error) { done(error || ''); });
     }
 
+    // As handBack, but refused when the station's POI lists are full: the POIs they hold, and those handed back and
+    // not imported yet, this page's among them.
+    function handBackWithin(name, latlng, done) {
+        if (!page.host) {
+            handBack(name, latlng, done);
+            return;
+        }
+        page.host.waitingHandBacks(function (waiting) {
+            if (page.listed + waiting >= POI_LIST_LIMIT) {
+                done('The POI list holds at most ' + POI_LIST_LIMIT + ' POIs, so "' + name + '" cannot be stored. ' +
+                    'Delete POIs in the editor to make room.');
+                return;
+            }
+            handBack(name, latlng, done);
+        });
+    }
+
     function newPoiForm(latlng, popup) {
         var form = document.createElement('form');
         form.className = 'new-poi';
@@ -365,7 +439,10 @@
         save.type = 'submit';
         save.textContent = 'Save';
         var message = document.createElement('div');
-        form.append(label, input, save, message);
+        var follow = document.createElement('div');
+        follow.className = 'follow';
+        follow.textContent = 'The map follows the vehicle again once this is saved or closed.';
+        form.append(label, input, save, follow, message);
         form.addEventListener('submit', function (event) {
             event.preventDefault();
             var name = input.value.replace(/[\r\n]+/g, ' ').trim();
@@ -380,7 +457,7 @@
                 return;
             }
             save.disabled = true;
-            handBack(name, latlng, function (error) {
+            handBackWithin(name, latlng, function (error) {
                 save.disabled = false;
                 if (error) {
                     message.textContent = error;
@@ -400,7 +477,13 @@
     function askName(event) {
         var latlng = event.latlng.wrap();
         var popup = L.popup();
+        popup.on('remove', function () {
+            page.formOpen = false;
+            tellHeld();
+        });
         popup.setLatLng(latlng).setContent(newPoiForm(latlng, popup)).openOn(page.map);
+        page.formOpen = true;
+        tellHeld();
         var input = popup.getElement() && popup.getElement().querySelector('input');
         if (input) input.focus();
     }
@@ -416,7 +499,23 @@
         var zoom = parseInt(pageValue('zoom'), 10);
         if (!(zoom >= 0 && zoom <= 19)) zoom = 15;
 
-        page.map = L.map('map', {center: [lat, lon], zoom: zoom});
+        // The station's zoom levels, 4 to 18: a zoom made here becomes the station's own.
+        page.map = L.map('map', {center: [lat, lon], zoom: Math.min(Math.max(zoom, 4), 18), minZoom: 4, maxZoom: 18});
+        page.zoom = page.map.getZoom();
+        page.map.on('zoomend', function () {
+            var z = page.map.getZoom();
+            if (z === page.zoom) return;
+            page.zoom = z;
+            if (page.report) page.report.zoomed(z);
+        });
+        page.map.on('dragstart', function () {
+            page.dragging = true;
+            tellHeld();
+        });
+        page.map.on('dragend', function () {
+            page.dragging = false;
+            tellHeld();
+        });
         // Links open nowhere rather than taking the station's map view away to another site.
         page.map.attributionControl.setPrefix('<a href="https://leafletjs.com" target="_blank">Leaflet</a>');
         page.map.on('click', onMapClick);

@@ -38,6 +38,7 @@ void frmTrack::ConnectHandlers() {
     connect(CmdPOI, &QPushButton::clicked, this, &frmTrack::CmdPOI_Click);
     connect(Check1, &QCheckBox::clicked, this, &frmTrack::Check1_Click);
     connect(DateView, &ListView::Clicked, this, &frmTrack::DateView_Click);
+    connect(WBMaps, &MapBrowser::Zoomed, this, &frmTrack::WBMaps_Zoomed);
     connect(cmdGET, &QToolButton::clicked, this, &frmTrack::cmdGET_Click);
     connect(cmdPlay, &QPushButton::clicked, this, &frmTrack::cmdPlay_Click);
     connect(cmdStopPlay, &QPushButton::clicked, this, &frmTrack::cmdStopPlay_Click);

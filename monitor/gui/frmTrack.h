@@ -61,6 +61,7 @@ public:
     void DateView_Click();
     void imgZoomIn_Click();
     void imgZoomOut_Click();
+    void WBMaps_Zoomed(int level);
     void StopTimersAndRefreshMap();
 
     // The POI editor, and the POIs handed back by the map page.

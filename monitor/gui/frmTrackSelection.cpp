@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
+#include <cstdlib>
 
 #include "common/ErrorText.h"
 #include "common/Numbers.h"
@@ -48,6 +49,15 @@ void frmTrack::ZoomStep(int step) {
 
 void frmTrack::imgZoomIn_Click() { ZoomStep(+1); }
 void frmTrack::imgZoomOut_Click() { ZoomStep(-1); }
+
+// A zoom made on the map itself, with its own buttons or the wheel, becomes the station's zoom level, step by step
+// as the zoom buttons take it, so that the pages that follow keep it. The map dropped the pages asked for before it;
+// the tick draws the selected position anew, at the new level.
+void frmTrack::WBMaps_Zoomed(int level) {
+    const int z = static_cast<int>(LeadingNumber(lblZoom->text()));
+    for (int i = 0; i < std::abs(level - z); ++i) ZoomStep(level > z ? +1 : -1);
+    Timer3->start();
+}
 
 void frmTrack::StopTimersAndRefreshMap() {
     Timer3->stop();

@@ -5,8 +5,8 @@
 #include <QWebChannel>
 #include <QWebEngineSettings>
 
-#include "platform/gui/DrawingReport.h"
 #include "platform/gui/HandBackHost.h"
+#include "platform/gui/PageReport.h"
 
 BrowserControl::BrowserControl(const QString& programFolder, QWidget* parent) : QWebEngineView(parent) {
     // The engine describes its set-up (GL type, surface, its command line) on stderr at every start, as info
@@ -21,13 +21,15 @@ BrowserControl::BrowserControl(const QString& programFolder, QWidget* parent) : 
 
     auto* channel = new QWebChannel(this);
     channel->registerObject(QStringLiteral("station"), new HandBackHost(programFolder, channel));
-    auto* report = new DrawingReport(channel);
-    connect(report, &DrawingReport::Drawn, this, &BrowserControl::PageDrawn);
-    channel->registerObject(QStringLiteral("report"), report);
+    report_ = new PageReport(channel);
+    connect(report_, &PageReport::Drawn, this, &BrowserControl::PageDrawn);
+    channel->registerObject(QStringLiteral("report"), report_);
     page()->setWebChannel(channel);
 }
 
-void BrowserControl::Navigate(const QString& path) {
+void BrowserControl::Navigate(const QString& path, const QString& query) {
+    QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    if (!query.isEmpty()) url.setQuery(query);
     // load() starts a fresh navigation even to the URL on show, so the rewritten marker file is read again.
-    load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    load(url);
 }

@@ -14,3 +14,5 @@ QString HandBackHost::writeHandBack(const QString& path, const QString& text) {
         return e.Description();
     }
 }
+
+int HandBackHost::waitingHandBacks() const { return WaitingHandBacks(programFolder_); }

@@ -2,8 +2,8 @@
 #include <QObject>
 #include <QString>
 
-// The one host call the map page is offered: add text to the POI hand-back file of the program folder. Every other
-// path is refused, and the page is told why.
+// What the map page is offered of the station: adding text to the POI hand-back file of the program folder, every
+// other path refused with the reason, and how many POIs that file holds until they are imported.
 class HandBackHost : public QObject {
     Q_OBJECT
 public:
@@ -11,6 +11,7 @@ public:
 
     // "" when the text was written, else the reason it was not (the refusal included) for the page to show.
     Q_INVOKABLE QString writeHandBack(const QString& path, const QString& text);
+    Q_INVOKABLE int waitingHandBacks() const;
 
 private:
     QString programFolder_;

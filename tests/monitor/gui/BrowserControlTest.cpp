@@ -182,8 +182,14 @@ TEST_F(MapInBrowser, TheMapViewShowsEachPageOnceDrawnAndOnlyTheNewestOfThoseAske
     MapBrowser map(folder.Path(), nullptr);
     map.resize(640, 480);
     map.show();
-    QList<int> shown;
-    QObject::connect(&map, &MapBrowser::PageDrawn, [&](int points) { shown.append(points); });
+    QList<int> shown, zooms;
+    // Each page shown is the one on top, where the user sees it and clicks.
+    QObject::connect(&map, &MapBrowser::PageDrawn, [&](int points) {
+        const QWidget* top = map.childAt(map.rect().center());
+        EXPECT_TRUE(top && (top == map.Browser() || map.Browser()->isAncestorOf(top))) << "page " << shown.size();
+        shown.append(points);
+    });
+    QObject::connect(&map, &MapBrowser::Zoomed, [&](int level) { zooms.append(level); });
     const auto draw = [&](int poiCount) {
         PoiList some;
         for (int i = 0; i < poiCount; ++i) some.Append(Poi(24.14, 120.68 + i * 0.001, "1", QString::number(i)));
@@ -191,10 +197,10 @@ TEST_F(MapInBrowser, TheMapViewShowsEachPageOnceDrawnAndOnlyTheNewestOfThoseAske
         WriteMapPage(folder.Path(), ReadMapTemplate(folder.Path()), 24.1502, 120.6712, "15");
         map.Navigate(MapPagePath(folder.Path()));
     };
-    const auto onShow = [&](const QString& script) {
+    const auto onShow = [&](const QString& script, BrowserControl* view = nullptr) {
         QVariant result;
         bool done = false;
-        map.Browser()->page()->runJavaScript(script, [&](const QVariant& value) {
+        (view ? view : map.Browser())->page()->runJavaScript(script, [&](const QVariant& value) {
             result = value;
             done = true;
         });
@@ -228,6 +234,31 @@ TEST_F(MapInBrowser, TheMapViewShowsEachPageOnceDrawnAndOnlyTheNewestOfThoseAske
     MapBrowser::DrawPatienceMs = patience;
     EXPECT_EQ(shown.mid(3), (QList<int>{6, 7}));
     EXPECT_EQ(map.NavigateCount(), 8);
+
+    // A new POI's form open on the page keeps it on show, while the page asked for meanwhile draws behind it and
+    // follows once the form is closed. The page tells the view by the web channel, which the waits leave time for.
+    BrowserControl* kept = map.Browser();
+    onShow("stationMap.map.fire('click', {latlng: L.latLng(24.16, 120.69)})");
+    QTest::qWait(300);
+    draw(7);
+    BrowserControl* behind = map.findChildren<BrowserControl*>().value(map.findChildren<BrowserControl*>()[0] == kept);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return onShow("!!window.stationMap && stationMap.drawn", behind).toBool(); }));
+    QTest::qWait(300);
+    EXPECT_EQ(map.Browser(), kept);
+    onShow("stationMap.map.closePopup()");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.size() == 6 && map.Browser() == behind; }, Timeout));
+    // A popup open on the vehicle opens again on the next page.
+    onShow("stationMap.map.fire('click', {latlng: stationMap.points[0].latlng})");
+    QTest::qWait(300);
+    draw(1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown.size() == 7; }, Timeout));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return onShow("!!document.querySelector('.leaflet-popup')").toBool(); }));
+    // A zoom made on the page is handed on, and the page asked for before it, which would undo it, is dropped.
+    draw(2);
+    onShow("stationMap.map.setZoom(13)");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return zooms == QList<int>{13}; }, Timeout));
+    QTest::qWait(2000);
+    EXPECT_EQ(shown.size(), 7);
 }
 
 TEST_F(MapInBrowser, AClickOnATrailOpensThePopupOfTheIconOnTop) {
@@ -303,6 +334,14 @@ TEST_F(MapInBrowser, MarkedPoisAreHandedBackAndShown) {
               "<b>Harbour</b>,24.15,120.65\r\nStation,-24.141235,-120.68\r\n"
               "ärger,24.12,120.66\r\nStation & depot,24.11,120.66\r\n");
     EXPECT_TRUE(WaitFor("document.querySelectorAll('img[src$=\"House/House1.gif\"]').length === 4"));
+
+    // With the POIs of the lists and those waiting in the file at the lists' limit, the next is refused at once.
+    Run("stationMap.listed = 32767 - 4");
+    MarkPoi(24.10, 120.66, "One too many");
+    EXPECT_TRUE(
+        WaitFor("var forms = document.querySelectorAll('.new-poi');"
+                "forms[forms.length - 1].lastChild.textContent.indexOf('The POI list holds at most') === 0"));
+    EXPECT_EQ(folder.Read("poi.txt").count("\r\n"), 4);
 }
 
 TEST_F(MapInBrowser, TheHostCallRefusesEveryOtherFile) {

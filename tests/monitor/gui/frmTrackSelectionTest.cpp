@@ -76,6 +76,11 @@ TEST_F(Selection, ZoomStaysBetweenFourAndEighteenAndIsRemembered) {
     w->DateView->SelectRow(2);
     w->Timer3_Timer();
     EXPECT_TRUE(t.folder.Read("carimage/map.htm").contains("id=\"zoom\">4</script>"));
+    // A zoom made on the map itself becomes the station's, as many steps as it took.
+    w->WBMaps_Zoomed(7);
+    EXPECT_EQ(w->lblZoom->text(), "7");
+    EXPECT_EQ(ReadSetting(t.folder.Path(), "Settings", "Zoom"), "7");
+    EXPECT_TRUE(w->Timer3->isActive());
 }
 
 TEST_F(Selection, AnEmptyTableOnlyShowsTheMapAndNoSelectionIsReported) {
