@@ -128,6 +128,17 @@ TEST(Settings, AWriteLandsOnTheFileItselfKeepingItsLinksPermissionsAndOwner) {
     struct stat st {};
     ASSERT_EQ(stat(QFile::encodeName(elsewhere.File("settings.ini")).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0600u);
+    // A link's relative text goes on from the folder the link really is in: "../" in a linked folder.
+    ASSERT_TRUE(QDir(elsewhere.Path()).mkpath("real/sub"));
+    elsewhere.Write("real/settings.ini", "[Settings]\r\nZoom=15\r\n");
+    ASSERT_EQ(symlink("real/sub", QFile::encodeName(elsewhere.File("alias")).constData()), 0);
+    ASSERT_EQ(symlink("../settings.ini", QFile::encodeName(elsewhere.File("real/sub/link.ini")).constData()), 0);
+    ASSERT_TRUE(QFile::remove(folder.File("tervane.ini")));
+    ASSERT_TRUE(QFile::link(elsewhere.File("alias/link.ini"), folder.File("tervane.ini")));
+    ASSERT_TRUE(WriteSetting(folder.Path(), "Settings", "Zoom", "8"));
+    EXPECT_EQ(elsewhere.Read("real/settings.ini"), "[Settings]\r\nZoom=8\r\n");
+    EXPECT_EQ(elsewhere.Read("settings.ini"), "[Settings]\r\nZoom=9\r\n") << "the one the link's name is beside";
+    EXPECT_EQ(QFileInfo(elsewhere.File("real/sub/link.ini")).symLinkTarget(), elsewhere.File("real/settings.ini"));
 
     // A file of two names keeps both, and a file root writes for its user stays the user's.
     ASSERT_TRUE(QFile::remove(folder.File("tervane.ini")));
