@@ -82,7 +82,8 @@ void ReplaceFile(const QString& path, const QByteArray& bytes) {
     const TerminationHold hold;
 
     // Whether the file may be written is the file's own say, as it would be for a write in place: one its user made
-    // read-only is refused, and stays as it was.
+    // read-only is refused, and stays as it was. Root, whom the system lets write it all the same, is refused too, in
+    // the words any other user gets.
     struct stat old {};
     int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 && errno != ENOENT) {
@@ -93,6 +94,10 @@ void ReplaceFile(const QString& path, const QByteArray& bytes) {
     if (fd >= 0 && (::fstat(fd, &old) != 0 || !S_ISREG(old.st_mode))) {
         ::close(fd);
         NotRegular(path);
+    }
+    if (fd >= 0 && (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        ::close(fd);
+        CannotWrite(path, qt_error_string(EACCES));
     }
     const bool existed = fd >= 0;
 

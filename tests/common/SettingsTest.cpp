@@ -102,6 +102,7 @@ TEST(Settings, AFileItsUserMadeReadOnlyIsKeptAndOneInAFolderTheyMayNotAddToIsWri
         return said.toStdString();
     };
     EXPECT_EQ(write("Zoom", "9", RLIM_INFINITY), "refused");
+    EXPECT_FALSE(WriteSetting(folder.Path(), "Settings", "Zoom", "9")) << "nor by root, whom the system would let";
     EXPECT_EQ(folder.Read("tervane.ini"), "[Settings]\r\nZoom=15\r\n");
 
     OrdinaryUser::Own(folder.File("tervane.ini"), 0644);
