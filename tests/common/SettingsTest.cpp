@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -13,6 +14,7 @@
 #include "OrdinaryUser.h"
 #include "ProgramFolder.h"
 #include "common/Settings.h"
+#include "platform/TerminationHold.h"
 
 TEST(Settings, MissingFileSectionKeyAndEmptyValueAllReadEmpty) {
     ProgramFolder folder;
@@ -23,6 +25,8 @@ TEST(Settings, MissingFileSectionKeyAndEmptyValueAllReadEmpty) {
     EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "Zoom"), "");
     EXPECT_EQ(ReadSetting(folder.Path(), "Export", "Setting"), "");
     EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "Setting"), "1");
+    folder.Write("tervane.ini", "[Settings]\r\nCommPort=\"\"\r\n");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "CommPort"), "") << "quotes around nothing";
 }
 
 TEST(Settings, NamesMatchWithoutRegardToCase) {
@@ -74,6 +78,11 @@ TEST(Settings, WritingCreatesFileSectionAndKeyAndKeepsEveryOtherLine) {
     WriteSetting(folder.Path(), "Search", "VehicleNumber", "A\r\nFileName=x\ny");
     EXPECT_EQ(ReadSetting(folder.Path(), "Search", "VehicleNumber"), "A  FileName=x y");
     EXPECT_EQ(ReadSetting(folder.Path(), "Search", "FileName"), "");
+    // A new key goes at the end of its own section, even one that is not the file's last.
+    folder.Write("tervane.ini", "[Position]\r\nTrack=0,1,2,3,4,\r\n[Settings]\r\nCommPort=3\r\n");
+    WriteSetting(folder.Path(), "Position", "Left", "10");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Position", "Left"), "10");
+    EXPECT_EQ(folder.Read("tervane.ini"), "[Position]\r\nTrack=0,1,2,3,4,\r\nLeft=10\r\n[Settings]\r\nCommPort=3\r\n");
 }
 
 TEST(Settings, AWriteOnAFullDiskFailsAndLeavesTheOldFileWhole) {
@@ -175,6 +184,23 @@ TEST(Settings, AnEndRequestedDuringWritesWaitsForEachAndLeavesNoTemporaryFile) {
     }
     EXPECT_EQ(QDir(folder.Path()).entryList({"*~"}, QDir::Files).size(), 0) << "temporary files left";
     EXPECT_NE(ReadSetting(folder.Path(), "Settings", "Zoom"), "");
+    // Each of the requests is held: what the hold covers is done, and the request then ends the program.
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        const QByteArray marker = QFile::encodeName(folder.File(QString::number(signal)));
+        const pid_t child = fork();
+        if (child == 0) {
+            {
+                const TerminationHold hold;
+                raise(signal);
+                close(creat(marker.constData(), 0600));
+            }
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(access(marker.constData(), F_OK), 0) << signal;
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+    }
 }
 
 TEST(Settings, AByteOrderMarkIsSkippedAndKept) {
