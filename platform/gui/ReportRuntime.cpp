@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -52,15 +51,15 @@ int ReportRuntime::PageCount(const QPrinter& printer) const {
 
 bool ReportRuntime::Render(QPrinter& printer, JobType type) {
     printer.setDocName(layout_.caption);
+    // The printer would write a file as it draws, so that a full disk left the old file cut short and the job passed
+    // as done: printing to a file is drawn in memory and put in place whole, as an export is.
+    if (type != Preview && !printer.outputFileName().isEmpty())
+        return WritePdf(printer.outputFileName(), printer.pageLayout(), printer.resolution(), type);
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        const QString file = printer.outputFileName();
-        throw StationError(file.isEmpty() ? "The printer could not start the report." : "Cannot write " + file + ".");
-    }
+    if (!painter.begin(&printer)) throw StationError("The printer could not start the report.");
     if (!PaintPages(painter, printer, PageHeight(printer), printer.resolution(), type)) {
         printer.abort();
         painter.end();
-        if (type != Preview && !printer.outputFileName().isEmpty()) QFile::remove(printer.outputFileName());
         return false;
     }
     painter.end();
@@ -90,18 +89,23 @@ bool ReportRuntime::PaintPages(QPainter& painter, QPagedPaintDevice& device, dou
 }
 
 bool ReportRuntime::ExportPdf(const QString& path) {
+    return WritePdf(path, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins(), QPageLayout::Point),
+                    kPdfDotsPerInch, Export);
+}
+
+bool ReportRuntime::WritePdf(const QString& path, const QPageLayout& page, int resolution, JobType type) {
     // The file is made in memory and replaces the old one only when whole, as every file the station writes: a full
     // disk is reported with its reason and leaves the old file as it was, and so does a cancelled job.
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     QPdfWriter writer(&pdf);
-    writer.setResolution(kPdfDotsPerInch);
+    writer.setResolution(resolution);
     writer.setTitle(layout_.caption);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins(), QPageLayout::Point));
+    writer.setPageLayout(page);
     QPainter painter;
     if (!painter.begin(&writer)) throw StationError("Cannot write " + path + ".");
     const double pageHeight = writer.pageLayout().paintRect(QPageLayout::Inch).height() * kTwipsPerInch;
-    const bool whole = PaintPages(painter, writer, pageHeight, writer.resolution(), Export);
+    const bool whole = PaintPages(painter, writer, pageHeight, writer.resolution(), type);
     painter.end();
     if (!whole) return false;
     ReplaceFile(path, pdf.data());

@@ -8,6 +8,7 @@
 
 #include "platform/ReportLayout.h"
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
@@ -39,9 +40,9 @@ public:
     // Gives the printer the report's margins; a PDF file also gets A4 paper.
     void PreparePrinter(QPrinter& printer) const;
 
-    // Paints every page on a prepared printer. False when a handler cancelled the job: a print job is aborted, and a
-    // file it was writing is removed rather than left half written. A printer or file that cannot be opened raises
-    // StationError.
+    // Paints every page on a prepared printer. False when a handler cancelled the job: a print job is aborted. A
+    // printer that prints to a file writes it as ExportPdf does, whole or not at all. A printer that cannot be opened,
+    // or a file that cannot be written, raises StationError with the reason.
     bool Render(QPrinter& printer, JobType type);
 
     // Writes the report to a PDF file as an export job, replacing the file only once the report is whole. False when
@@ -57,6 +58,8 @@ private:
     QMarginsF Margins() const;
     // Lays out the pages and paints them with a painter begun on device; false when a handler cancelled the job.
     bool PaintPages(QPainter& painter, QPagedPaintDevice& device, double pageHeight, int resolution, JobType type);
+    // Draws the report as a PDF in memory on pages of that layout and replaces the file at path with it once whole.
+    bool WritePdf(const QString& path, const QPageLayout& page, int resolution, JobType type);
 
     ReportLayout layout_;
     QList<ReportRecord> records_;

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -13,6 +14,7 @@
 #include "OrdinaryUser.h"
 #include "ProgramFolder.h"
 #include "common/Settings.h"
+#include "platform/TerminationHold.h"
 
 TEST(Settings, MissingFileSectionKeyAndEmptyValueAllReadEmpty) {
     ProgramFolder folder;
@@ -23,6 +25,8 @@ TEST(Settings, MissingFileSectionKeyAndEmptyValueAllReadEmpty) {
     EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "Zoom"), "");
     EXPECT_EQ(ReadSetting(folder.Path(), "Export", "Setting"), "");
     EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "Setting"), "1");
+    folder.Write("tervane.ini", "[Settings]\r\nCommPort=\"\"\r\n");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Settings", "CommPort"), "") << "quotes around nothing";
 }
 
 TEST(Settings, NamesMatchWithoutRegardToCase) {
@@ -74,6 +78,11 @@ TEST(Settings, WritingCreatesFileSectionAndKeyAndKeepsEveryOtherLine) {
     WriteSetting(folder.Path(), "Search", "VehicleNumber", "A\r\nFileName=x\ny");
     EXPECT_EQ(ReadSetting(folder.Path(), "Search", "VehicleNumber"), "A  FileName=x y");
     EXPECT_EQ(ReadSetting(folder.Path(), "Search", "FileName"), "");
+    // A new key goes at the end of its own section, even one that is not the file's last.
+    folder.Write("tervane.ini", "[Position]\r\nTrack=0,1,2,3,4,\r\n[Settings]\r\nCommPort=3\r\n");
+    WriteSetting(folder.Path(), "Position", "Left", "10");
+    EXPECT_EQ(ReadSetting(folder.Path(), "Position", "Left"), "10");
+    EXPECT_EQ(folder.Read("tervane.ini"), "[Position]\r\nTrack=0,1,2,3,4,\r\nLeft=10\r\n[Settings]\r\nCommPort=3\r\n");
 }
 
 TEST(Settings, AWriteOnAFullDiskFailsAndLeavesTheOldFileWhole) {
@@ -102,6 +111,7 @@ TEST(Settings, AFileItsUserMadeReadOnlyIsKeptAndOneInAFolderTheyMayNotAddToIsWri
         return said.toStdString();
     };
     EXPECT_EQ(write("Zoom", "9", RLIM_INFINITY), "refused");
+    EXPECT_FALSE(WriteSetting(folder.Path(), "Settings", "Zoom", "9")) << "nor by root, whom the system would let";
     EXPECT_EQ(folder.Read("tervane.ini"), "[Settings]\r\nZoom=15\r\n");
 
     OrdinaryUser::Own(folder.File("tervane.ini"), 0644);
@@ -128,6 +138,17 @@ TEST(Settings, AWriteLandsOnTheFileItselfKeepingItsLinksPermissionsAndOwner) {
     struct stat st {};
     ASSERT_EQ(stat(QFile::encodeName(elsewhere.File("settings.ini")).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0600u);
+    // A link's relative text goes on from the folder the link really is in: "../" in a linked folder.
+    ASSERT_TRUE(QDir(elsewhere.Path()).mkpath("real/sub"));
+    elsewhere.Write("real/settings.ini", "[Settings]\r\nZoom=15\r\n");
+    ASSERT_EQ(symlink("real/sub", QFile::encodeName(elsewhere.File("alias")).constData()), 0);
+    ASSERT_EQ(symlink("../settings.ini", QFile::encodeName(elsewhere.File("real/sub/link.ini")).constData()), 0);
+    ASSERT_TRUE(QFile::remove(folder.File("tervane.ini")));
+    ASSERT_TRUE(QFile::link(elsewhere.File("alias/link.ini"), folder.File("tervane.ini")));
+    ASSERT_TRUE(WriteSetting(folder.Path(), "Settings", "Zoom", "8"));
+    EXPECT_EQ(elsewhere.Read("real/settings.ini"), "[Settings]\r\nZoom=8\r\n");
+    EXPECT_EQ(elsewhere.Read("settings.ini"), "[Settings]\r\nZoom=9\r\n") << "the one the link's name is beside";
+    EXPECT_EQ(QFileInfo(elsewhere.File("real/sub/link.ini")).symLinkTarget(), elsewhere.File("real/settings.ini"));
 
     // A file of two names keeps both, and a file root writes for its user stays the user's.
     ASSERT_TRUE(QFile::remove(folder.File("tervane.ini")));
@@ -163,6 +184,23 @@ TEST(Settings, AnEndRequestedDuringWritesWaitsForEachAndLeavesNoTemporaryFile) {
     }
     EXPECT_EQ(QDir(folder.Path()).entryList({"*~"}, QDir::Files).size(), 0) << "temporary files left";
     EXPECT_NE(ReadSetting(folder.Path(), "Settings", "Zoom"), "");
+    // Each of the requests is held: what the hold covers is done, and the request then ends the program.
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        const QByteArray marker = QFile::encodeName(folder.File(QString::number(signal)));
+        const pid_t child = fork();
+        if (child == 0) {
+            {
+                const TerminationHold hold;
+                raise(signal);
+                close(creat(marker.constData(), 0600));
+            }
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(access(marker.constData(), F_OK), 0) << signal;
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+    }
 }
 
 TEST(Settings, AByteOrderMarkIsSkippedAndKept) {

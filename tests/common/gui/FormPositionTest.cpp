@@ -77,6 +77,9 @@ TEST_F(FormPosition, BoundsThatWouldLoseTheWindowGiveItsDesignSizeCentred) {
     // Partly off the screen is where the user put it, and a window as large as the screen fits.
     Store("0,-3000,-1500,12000,9000,");
     EXPECT_EQ(Restored()->geometry(), Pixels(-3000, -1500, 12000, 9000));
+    const QPoint corner = screen.bottomRight() - QPoint(39, 39);  // just the reachable 40 pixels each way on it
+    Store("0," + twips(corner.x()) + "," + twips(corner.y()) + ",12000,9000,");
+    EXPECT_EQ(Restored()->geometry(), QRect(corner, Pixels(0, 0, 12000, 9000).size()));
     Store("0,0,0," + twips(screen.width()) + "," + twips(screen.height()) + ",");
     EXPECT_EQ(Restored()->size(), screen.size());
 }

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <climits>
+#include <cstring>
 
 #include "FileSizeLimit.h"
 #include "MessageBoxRecorder.h"
@@ -95,12 +98,21 @@ TEST_F(TrackReportJobs, AnUnwritableFileIsReportedNotPassedAsDone) {
     QFile earlier(Pdf());
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("%PDF-1.4 earlier") > 0);
     earlier.close();
+    QPrinter printer(QPrinter::HighResolution);  // printing to that file: the same
+    printer.setOutputFileName(Pdf());
     {
         const FileSizeLimit full(16 * 1024);
         EXPECT_FALSE(report->ExportReport(Pdf()));
+        EXPECT_FALSE(report->PrintReport(printer));
     }
-    ASSERT_EQ(boxes.calls.size(), 2);
-    EXPECT_TRUE(boxes.calls[1].text.contains(qt_error_string(EFBIG))) << boxes.calls[1].text.toStdString();
+    // Nor is a file nobody may write replaced, even by root, who is told what any other user is told.
+    ASSERT_EQ(chmod(QFile::encodeName(Pdf()).constData(), 0444), 0);
+    EXPECT_FALSE(report->ExportReport(Pdf()));
+    EXPECT_FALSE(report->PrintReport(printer));
+    ASSERT_EQ(boxes.calls.size(), 5);
+    for (int i = 1; i < 5; ++i)
+        EXPECT_TRUE(boxes.calls[i].text.endsWith(": " + qt_error_string(i < 3 ? EFBIG : EACCES)))
+            << boxes.calls[i].text.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"track.pdf"});
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlier.readAll(), "%PDF-1.4 earlier");
@@ -110,11 +122,26 @@ TEST_F(TrackReportJobs, AnUnwritableFileIsReportedNotPassedAsDone) {
     const QByteArray fifo = QFile::encodeName(dir.filePath("fifo.pdf"));
     ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
     EXPECT_FALSE(report->ExportReport(dir.filePath("fifo.pdf")));
-    ASSERT_EQ(boxes.calls.size(), 4);
-    EXPECT_TRUE(boxes.calls[3].text.endsWith("it is not a regular file")) << boxes.calls[3].text.toStdString();
+    ASSERT_EQ(boxes.calls.size(), 7);
+    EXPECT_TRUE(boxes.calls[6].text.endsWith("it is not a regular file")) << boxes.calls[6].text.toStdString();
     const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
     EXPECT_FALSE(report->ExportReport(dir.filePath("fifo.pdf"))) << "nor one that is read";
     ::close(reader);
     EXPECT_EQ(QFileInfo(dir.filePath("fifo.pdf")).isFile(), false);
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("fifo.pdf")));
+
+    // No temporary name fits beside a name 5 bytes short of the longest, so the file is written where it is: on a full
+    // disk nothing of it stays. (A disk of its own takes root, as the tests have in CI.)
+    const QByteArray disk = QFile::encodeName(dir.filePath("disk"));
+    ASSERT_EQ(mkdir(disk.constData(), 0700), 0);
+    if (mount("tmpfs", disk.constData(), "tmpfs", 0, "size=64k") != 0) GTEST_SKIP() << "no tmpfs: " << strerror(errno);
+    const int filler = ::open((disk + "/filler").constData(), O_WRONLY | O_CREAT, 0600);
+    while (::write(filler, QByteArray(4096, 'x').constData(), 4096) > 0) {
+    }
+    ::close(filler);
+    const QString name = QFile::decodeName(disk) + "/" + QString(NAME_MAX - 9, 'n') + ".pdf";
+    EXPECT_FALSE(report->ExportReport(name));
+    EXPECT_TRUE(boxes.calls.last().text.endsWith(qt_error_string(ENOSPC))) << boxes.calls.last().text.toStdString();
+    EXPECT_EQ(QDir(QFile::decodeName(disk)).entryList(QDir::Files), QStringList{"filler"});
+    umount2(disk.constData(), MNT_DETACH);
 }
