@@ -150,6 +150,12 @@ TEST_F(AdoConnectionTest, StatementErrorsCarryTheEnginesMessage) {
     // Only one statement per call: a second one is refused, and nothing of the text runs.
     EXPECT_FALSE(ErrorOf([&] { cnn.Execute("INSERT INTO POI (Kind) VALUES ('1'); DELETE FROM POI"); }).isEmpty());
     EXPECT_TRUE(cnn.Execute("Select * from  POI")->Eof());
+
+    // A lock that another program holds longer than the station waits for it.
+    AdoConnection other;
+    other.Open(Text());
+    other.Execute("BEGIN EXCLUSIVE");
+    EXPECT_EQ(ErrorOf([&] { cnn.Execute("Select * from  POI"); }), "database is locked");
 }
 
 TEST_F(AdoConnectionTest, ARecordsetClosesWithItsConnection) {
