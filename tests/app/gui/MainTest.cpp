@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLockFile>
 #include <QPointer>
 #include <QProcess>
 #include <QTest>
@@ -132,6 +133,10 @@ TEST(Main, ALockThatCannotBeTakenIsNoRunningCopy) {
         Application::InstanceLock again(folder.Path());
         EXPECT_TRUE(again.PreviousInstance()) << "the lock holds where it went";
     }
+    // A lock that went to a runtime folder is looked at, whatever the shared folders hold.
+    QLockFile elsewhere(temp.File("runtime-other/" + QDir(temp.Path()).entryList({"tervane-*.lock"}, QDir::Dirs)[0]));
+    ASSERT_TRUE(QDir(temp.Path()).mkdir("runtime-other") && elsewhere.tryLock(0));
+    EXPECT_TRUE(Application::InstanceLock(folder.Path()).PreviousInstance());
     qputenv("TMPDIR", saved);
 }
 
