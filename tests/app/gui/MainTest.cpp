@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "MessageBoxRecorder.h"
+#include "OrdinaryUser.h"
 #include "ProgramFolder.h"
 #include "app/gui/frmLogo.h"
 #include "app/gui/modMain.h"
@@ -109,6 +110,11 @@ TEST(Main, InstanceLockIsHeldOncePerProgramFolder) {
     }
     Application::InstanceLock other(b.Path());
     EXPECT_FALSE(other.PreviousInstance()) << "another program folder runs on its own";
+    // Also for another user, whose copy cannot be signalled but lives.
+    OrdinaryUser::Own(a.Path(), 0755);
+    EXPECT_EQ(
+        OrdinaryUser::Run([&] { return QString::number(Application::InstanceLock(a.Path()).PreviousInstance()); }),
+        "1");
 }
 
 // Only a living copy ends the start: a temporary folder that cannot hold the lock (one that does not exist, one
