@@ -62,7 +62,7 @@ TEST_F(ExchangeTable, CsvImportStoresNewNamesOnceAndReadsBackWhatWasExported) {
     const QByteArray file = QString::fromUtf8(
                                 "地標,經度,,,緯度,,,圖示\r\n\r\nDepot,1,2,3,4,5,6,1\r\n"
                                 "Station,120,41,5,24,6,23,2\r\nStation,1,1,1,1,1,1,1\r\n"
-                                "Gap,120,,5,24,6,23,2\r\n,1,2,3,4,5,6,1\r\n"
+                                "Gap,120,,5,24,6,23,2\r\nGap7,120,41,5,24,6,,2\r\n,1,2,3,4,5,6,1\r\n"
                                 "West,-121,30,0,24,59,60,3")
                                 .toUtf8();
     int stored = 0;
