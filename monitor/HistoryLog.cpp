@@ -89,11 +89,13 @@ QString EnsureExportFolder(const QString& programFolder) {
     QString folder = FindIgnoringCase(programFolder, QStringLiteral("export"), QDir::Dirs);
     if (folder.isEmpty()) folder = programFolder + QStringLiteral("/export");
     if (QFileInfo(folder).isDir()) return folder;
-    if (!QDir().mkpath(folder)) {
-        throw HistoryLogError(QStringLiteral("Path not found: cannot create the folder %1").arg(folder),
-                              QStringLiteral("No export folder"));
-    }
-    return folder;
+    if (::mkdir(QFile::encodeName(folder).constData(), 0777) == 0) return folder;
+    const int error = errno;
+    if (QFileInfo(folder).isDir()) return folder;  // made meanwhile
+    // The system's reason ("Permission denied" in a program folder the user may not write), unless only that
+    // something else stands in the folder's place.
+    throw HistoryLogError(QStringLiteral("Cannot create the folder %1: %2").arg(folder, qt_error_string(error)),
+                          error == EEXIST ? QStringLiteral("No export folder") : qt_error_string(error));
 }
 
 void AppendHistoryRecord(const QString& programFolder, const TrackRecord& entry, const Clock& clock) {

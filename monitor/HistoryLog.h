@@ -29,7 +29,8 @@ QByteArray HistoryRecord(const TrackRecord& entry);
 QString HistoryFileName(const QDateTime& when);
 
 // The export folder of the program folder, created when missing. An existing folder whose name differs only in
-// letter case ("Export") is used as it is. Throws HistoryLogError when it cannot be created.
+// letter case ("Export") is used as it is. Throws HistoryLogError with the system's reason when it cannot be
+// created.
 QString EnsureExportFolder(const QString& programFolder);
 
 // Appends one record to the month's file, the month taken from the clock at the moment of writing (not from the

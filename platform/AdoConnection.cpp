@@ -6,6 +6,7 @@
 
 #include "common/QuotedText.h"
 #include "common/StationError.h"
+#include "platform/PathOnDisk.h"
 #include "platform/SqlCipherDatabase.h"
 
 namespace {
@@ -57,9 +58,7 @@ AdoConnection::~AdoConnection() = default;
 void AdoConnection::Open(const QString& connectionText) {
     if (State() == adStateOpen) throw StationError(QStringLiteral("Operation is not allowed when the object is open."));
     const QHash<QString, QString> values = ParseConnectionText(connectionText);
-    // Callers build the path the Windows way ("\database\POI.mdb"); here the folder separator is "/".
-    QString path = values.value(QStringLiteral("data source"));
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString path = PathOnDisk(values.value(QStringLiteral("data source")));
     if (path.isEmpty()) throw StationError(QStringLiteral("Could not find file ''."));
     const QByteArray key = values.value(QStringLiteral("jet oledb:database password")).toUtf8();
     db_ = std::make_shared<SqlCipherDatabase>(path, key, SqlCipherDatabase::OpenExisting);

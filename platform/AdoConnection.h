@@ -11,8 +11,9 @@ class SqlCipherDatabase;
 QString ConnectionTextValue(const QString& value);
 
 // The database connection the POI class talks to, over an SQLCipher file. It understands the connection text of an
-// ADO connection to a Jet database: "Data Source" names the file and "Jet OLEDB:Database Password" is its key; the
-// other keys (provider and the like) are accepted and ignored. Every failure is a StationError with a description.
+// ADO connection to a Jet database: "Data Source" names the file, read by PathOnDisk so that "\" may part its
+// folders, and "Jet OLEDB:Database Password" is its key; the other keys (provider and the like) are accepted and
+// ignored. Every failure is a StationError with a description.
 class AdoConnection {
 public:
     static constexpr int adStateClosed = 0;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "common/StationError.h"
+#include "platform/LockWait.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ SqlCipherDatabase::SqlCipherDatabase(const QString& path, const QByteArray& key,
         Close();
         throw StationError(message);
     }
+    sqlite3_busy_handler(db_, &SqlCipherDatabase::OnLocked, this);
     if (!key.isEmpty() && sqlite3_key(db_, key.constData(), static_cast<int>(key.size())) != SQLITE_OK) {
         const QString message = ErrorMessage();
         Close();
@@ -53,6 +55,10 @@ SqlCipherDatabase::SqlCipherDatabase(const QString& path, const QByteArray& key,
 }
 
 SqlCipherDatabase::~SqlCipherDatabase() { Close(); }
+
+int SqlCipherDatabase::OnLocked(void* self, int count) {
+    return LockWait::Retry(static_cast<SqlCipherDatabase*>(self)->lockedSince_, count) ? 1 : 0;
+}
 
 void SqlCipherDatabase::Exec(const char* sql) {
     char* error = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 
 struct sqlite3;
@@ -33,6 +34,10 @@ public:
     QString ErrorMessage() const;
 
 private:
+    // The engine's busy handler: a lock another program holds is waited for a few seconds (see LockWait).
+    static int OnLocked(void* self, int count);
+
     QString path_;
     sqlite3* db_ = nullptr;
+    QElapsedTimer lockedSince_;
 };

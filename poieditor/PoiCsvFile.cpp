@@ -21,23 +21,20 @@ QString TextField(const QString& text) {
     return text.contains(u',') || text.contains(u'"') ? InDoubleQuotes(text) : text;
 }
 
-// The fields of a line, separated by ",". A field that begins with a double quote runs to its closing quote and may
-// hold commas; what follows the closing quote up to the next "," is taken as it stands. A quote that never closes
-// opens no quoted field, so such a line reads as it always did.
+// The fields of a line, separated by ",". A field quoted whole (its closing quote followed by "," or the line's end)
+// is read without its quotes and may hold commas; any other field runs to the next "," as it stands, so a name that
+// merely begins with a quote ("Big" Joe's) or a quote that never closes is read as written.
 QStringList Fields(const QString& line) {
     QStringList fields;
     qsizetype i = 0;
     while (true) {
-        QString field;
-        if (const auto quoted = ReadQuoted(line, i)) {
-            field = quoted->Text;
-            i = quoted->Next;
-        }
-        const qsizetype comma = line.indexOf(u',', i);
-        field += line.mid(i, (comma < 0 ? line.size() : comma) - i);
-        fields.append(field);
-        if (comma < 0) return fields;
-        i = comma + 1;
+        const auto quoted = ReadQuoted(line, i);
+        const bool whole = quoted && (quoted->Next == line.size() || line.at(quoted->Next) == u',');
+        qsizetype end = whole ? quoted->Next : line.indexOf(u',', i);
+        if (end < 0) end = line.size();
+        fields.append(whole ? quoted->Text : line.mid(i, end - i));
+        if (end == line.size()) return fields;
+        i = end + 1;
     }
 }
 

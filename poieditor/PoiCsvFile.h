@@ -9,8 +9,8 @@ class clsDBLib;
 // The POI CSV file, meant for a spreadsheet: a header line, then one line per POI of eight fields separated by ","
 // with nothing around them: name, longitude degrees, minutes, seconds, latitude degrees, minutes, seconds, kind.
 // Lines end with CR LF. A name or kind that holds a comma or a double quote is written in double quotes with each
-// quote inside doubled, as spreadsheets write it, and such a field is read back whole; every other field is written
-// and read as it stands.
+// quote inside doubled, as spreadsheets write it, and a field quoted whole is read back without its quotes; every
+// other field is written and read as it stands.
 
 // The whole file for the POIs of the list, in list order.
 QByteArray PoiCsvText(const PoiList& list);

@@ -1,7 +1,11 @@
 #include "platform/gui/SerialPortControl.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QStringList>
+#include <QThread>
+
+#include "platform/LockWait.h"
 
 namespace {
 
@@ -78,7 +82,9 @@ SerialPortControl::SerialPortControl(const QString& programFolder, QObject* pare
     connect(&reopenTimer_, &QTimer::timeout, this, &SerialPortControl::Reopen);
 }
 
-SerialPortControl::~SerialPortControl() = default;
+SerialPortControl::~SerialPortControl() {
+    if (open_) LockWait::SetServe({});
+}
 
 QString SerialPortControl::DevicePath(int port) const {
     const QString link = programFolder_ + QStringLiteral("/ports/COM%1").arg(port);
@@ -117,11 +123,14 @@ void SerialPortControl::SetPortOpen(bool open) {
         Open(path);
         device_ = path;
         open_ = true;
+        // A statement that waits for another program's lock on the database holds up the event loop for seconds.
+        LockWait::SetServe([this](int ms) { ServeInput(ms); });
     } else {
         const bool lost = LineLost();
         reopenTimer_.stop();
         port_.close();
         open_ = false;
+        LockWait::SetServe({});
         if (lost) emit LineChanged();
     }
 }
@@ -174,6 +183,16 @@ QString SerialPortControl::Input() {
     if (!open_) Fail(QStringLiteral("Operation valid only when the port is open"));
     if (!port_.isOpen()) return {};
     return QString::fromLatin1(port_.readAll());
+}
+
+void SerialPortControl::ServeInput(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    if (port_.isOpen()) {
+        if (port_.waitForReadyRead(ms)) return;  // what came is handed out as OnComm
+        if (port_.error() == QSerialPort::TimeoutError) port_.clearError();
+    }
+    if (const qint64 left = ms - timer.elapsed(); left > 0) QThread::msleep(static_cast<unsigned long>(left));
 }
 
 void SerialPortControl::OnError(QSerialPort::SerialPortError error) {

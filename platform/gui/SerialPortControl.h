@@ -72,6 +72,9 @@ signals:
 
 private:
     void Open(const QString& path);
+    // Waits at most ms for characters and hands them out as OnComm at once, without the event loop: while the port
+    // is open, a database statement that waits for a lock serves the receiver through this.
+    void ServeInput(int ms);
     void Apply(const SerialSettings& settings, const QString& text);
     void OnError(QSerialPort::SerialPortError error);
     void Reopen();

@@ -14,6 +14,7 @@ class QRadioButton;
 class QStatusBar;
 class QToolBar;
 class FileDialog;
+class clsDBLib;
 
 // The POI editor: one POI at a time from its own copy of the table, stepped through, searched by name, added,
 // amended and deleted through the shared DBLib. It works on the connection the main window opened, and sets
@@ -98,6 +99,9 @@ private:
     void SearchRecord();
     void ClearEntry();
     void ShowRecord(const PoiRecord& r);
+    // The two imports differ only in the file's kind and its reader (ImportPoiCsv, ImportWaypoints).
+    using FileImport = bool (*)(const QStringList& lines, clsDBLib& db, int& stored, int room);
+    void ImportFile(const QString& filter, const QString& dialogTitle, FileImport import);
     void ReportImport(int stored, bool completed, bool whole);
     [[noreturn]] void EndWith(const std::exception& e);
     QString Text(const char* key) const;

@@ -45,34 +45,20 @@ void frmPOI::ExportExcel() {
     }
 }
 
-void frmPOI::ImportExcel() {
-    int16_t index = 0;
-    const QString path = ShowFileDialog("*.csv|*.csv", index, QString::fromUtf8("匯入地標"),
-                                        ReadSetting(programFolder_, "Export", "CsvFileName"), false);
-    if (path.isEmpty()) return;
-    int stored = 0;
-    bool whole = true;
-    try {
-        const int room = PoiListRoom(DBLib());
-        whole = ImportPoiCsv(ReadTextLines(path), DBLib(), stored, room);
-    } catch (const std::exception& e) {
-        MessageBox::ShowError(DescriptionOf(e));
-        ReportImport(stored, false, true);
-        return;
-    }
-    ReportImport(stored, true, whole);
-}
+void frmPOI::ImportExcel() { ImportFile("*.csv|*.csv", QString::fromUtf8("匯入地標"), ImportPoiCsv); }
 
-void frmPOI::ImportTxt() {
+void frmPOI::ImportTxt() { ImportFile("*.txt|*.txt", QString::fromUtf8("匯入檔案"), ImportWaypoints); }
+
+void frmPOI::ImportFile(const QString& filter, const QString& dialogTitle, FileImport import) {
     int16_t index = 0;
-    const QString path = ShowFileDialog("*.txt|*.txt", index, QString::fromUtf8("匯入檔案"),
-                                        ReadSetting(programFolder_, "Export", "CsvFileName"), false);
+    const QString path =
+        ShowFileDialog(filter, index, dialogTitle, ReadSetting(programFolder_, "Export", "CsvFileName"), false);
     if (path.isEmpty()) return;
     int stored = 0;
     bool whole = true;
     try {
         const int room = PoiListRoom(DBLib());
-        whole = ImportWaypoints(ReadTextLines(path), DBLib(), stored, room);
+        whole = import(ReadTextLines(path), DBLib(), stored, room);
     } catch (const std::exception& e) {
         MessageBox::ShowError(DescriptionOf(e));
         ReportImport(stored, false, true);

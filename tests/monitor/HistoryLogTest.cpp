@@ -103,12 +103,16 @@ TEST(HistoryLog, AFolderThatCannotBeMadeIsReportedAndWritesNothing) {
     ProgramFolder folder;
     folder.Write("export", "a file where the folder should be");
     const TrackRecord entry = EntryFor(Example, At133740);
-    try {
-        AppendHistoryRecord(folder.Path(), entry, FixedClock(At133740));
-        FAIL() << "expected a failure";
-    } catch (const HistoryLogError& e) {
-        EXPECT_TRUE(e.Description().contains(folder.File("export"))) << e.what();
-        EXPECT_EQ(e.Reason(), "No export folder");
+    // Any other failure gives the system's reason ("Permission denied"): here a program folder that is a file.
+    for (const auto& [programFolder, reason] : {std::pair(folder.Path(), QString("No export folder")),
+                                                std::pair(folder.File("export"), qt_error_string(ENOTDIR))}) {
+        try {
+            AppendHistoryRecord(programFolder, entry, FixedClock(At133740));
+            ADD_FAILURE() << "expected a failure";
+        } catch (const HistoryLogError& e) {
+            EXPECT_TRUE(e.Description().contains(folder.File("export"))) << e.what();
+            EXPECT_EQ(e.Reason(), reason);
+        }
     }
 
     // A month file that cannot be opened (a folder in its place) is reported too.

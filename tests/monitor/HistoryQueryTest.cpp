@@ -175,6 +175,9 @@ TEST(HistoryQuery, SpeedAndHeadingAreReadWithTheDecimalMarkTheLogWasWrittenWith)
             EXPECT_EQ(e.Speed, -2.69f) << line.constData();
             EXPECT_EQ(e.Heading, 1.234f) << "never as digit grouping";
         }
+        parser.Parse("2009/02/18 10:00:00|N|1|E|1|A|1.234,5|1,234.5E+00", e);
+        EXPECT_EQ(e.Speed, -2.69f) << "grouped digits read as nothing";
+        EXPECT_EQ(e.Heading, 1.234f);
     }
 }
 

@@ -19,4 +19,7 @@ TEST(ReplayWalk, StartsAfterTheSelectedRowsEntryAndStopsAtTheLast) {
     EXPECT_TRUE(Entries(5, 4, 1).isEmpty()) << "the last row selected";
     EXPECT_EQ(Entries(2, 4, 0, 3), QList<int>({2, 2, 2})) << "step 0 repeats until stopped";
     EXPECT_EQ(Entries(1, 4, 0.5), QList<int>({1, 2, 2, 2, 3, 4, 4})) << "halves go to even";
+
+    // The pause between entries: two readings within one tick of the clock are no time, not a whole day.
+    EXPECT_EQ(SecondsSince(100.5f, 100.5f), 0);
 }

@@ -53,8 +53,9 @@ TEST_F(AdoConnectionTest, OpensTheNamedFileWithItsPasswordAndClosesOnce) {
     EXPECT_EQ(cnn.State(), 1);
     cnn.Close();
 
-    // A folder whose name holds ";" or quotes: its value in quotes, as ConnectionTextValue gives it.
-    for (const QString& name : {QString("semi;colon/st"), QString("\"quoted\" 'it''s'"), QString(" padded ")}) {
+    // A folder whose name holds ";", quotes or "\": its value as ConnectionTextValue gives it.
+    for (const QString& name :
+         {QString("semi;colon/st"), QString("\"quoted\" 'it''s'"), QString(" padded "), QString("back\\slash/st")}) {
         const QString path = folder.File(name + "/POI.mdb");
         CreatePoiDatabase(path);
         cnn.Open("Data Source=" + ConnectionTextValue(path) + ";Jet OLEDB:Database Password=7342");
@@ -63,6 +64,9 @@ TEST_F(AdoConnectionTest, OpensTheNamedFileWithItsPasswordAndClosesOnce) {
     }
     EXPECT_EQ(ConnectionTextValue(folder.File("database/POI.mdb")), folder.File("database/POI.mdb"));
     cnn.Open("Data Source = '" + folder.File("semi;colon/st/POI.mdb") + "' ;Jet OLEDB:Database Password=\"7342\"");
+    EXPECT_EQ(cnn.State(), 1);
+    cnn.Close();  // "\" parts folders where no name holds it
+    cnn.Open("Data Source=" + folder.File("back\\slash\\st\\POI.mdb") + ";Jet OLEDB:Database Password=7342");
     EXPECT_EQ(cnn.State(), 1);
 }
 
@@ -73,6 +77,9 @@ TEST_F(AdoConnectionTest, MissingFileIsAnErrorNamingItAndIsNeverCreated) {
     EXPECT_EQ(error, "Could not find file '" + missing + "'.");
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(cnn.State(), 0);
+    folder.Write("back\\slash/other", {});
+    EXPECT_EQ(ErrorOf([&] { cnn.Open("Data Source=" + folder.File("back\\slash\\x.mdb")); }),
+              "Could not find file '" + folder.File("back\\slash/x.mdb") + "'.");
 
     // Something else by the file's name is named too, and left as it is.
     ASSERT_EQ(mkfifo(missing.toLocal8Bit().constData(), 0600), 0);
@@ -143,6 +150,12 @@ TEST_F(AdoConnectionTest, StatementErrorsCarryTheEnginesMessage) {
     // Only one statement per call: a second one is refused, and nothing of the text runs.
     EXPECT_FALSE(ErrorOf([&] { cnn.Execute("INSERT INTO POI (Kind) VALUES ('1'); DELETE FROM POI"); }).isEmpty());
     EXPECT_TRUE(cnn.Execute("Select * from  POI")->Eof());
+
+    // A lock that another program holds longer than the station waits for it.
+    AdoConnection other;
+    other.Open(Text());
+    other.Execute("BEGIN EXCLUSIVE");
+    EXPECT_EQ(ErrorOf([&] { cnn.Execute("Select * from  POI"); }), "database is locked");
 }
 
 TEST_F(AdoConnectionTest, ARecordsetClosesWithItsConnection) {

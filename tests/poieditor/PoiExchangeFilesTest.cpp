@@ -62,7 +62,7 @@ TEST_F(ExchangeTable, CsvImportStoresNewNamesOnceAndReadsBackWhatWasExported) {
     const QByteArray file = QString::fromUtf8(
                                 "地標,經度,,,緯度,,,圖示\r\n\r\nDepot,1,2,3,4,5,6,1\r\n"
                                 "Station,120,41,5,24,6,23,2\r\nStation,1,1,1,1,1,1,1\r\n"
-                                "Gap,120,,5,24,6,23,2\r\n,1,2,3,4,5,6,1\r\n"
+                                "Gap,120,,5,24,6,23,2\r\nGap7,120,41,5,24,6,,2\r\n,1,2,3,4,5,6,1\r\n"
                                 "West,-121,30,0,24,59,60,3")
                                 .toUtf8();
     int stored = 0;
@@ -101,24 +101,26 @@ TEST_F(ExchangeTable, CsvImportStoresNewNamesOnceAndReadsBackWhatWasExported) {
     EXPECT_EQ(stored, 1);
     EXPECT_EQ(Rows().size(), 4);
 
-    // A field in quotes, as the export and spreadsheets write one holding a comma or a quote, is read whole; a
-    // quote that never closes is read as it stands, as before.
+    // A field quoted whole, as the export and spreadsheets write one holding a comma or a quote, is read without
+    // its quotes; one that only begins with a quote, or whose quote never closes, is read as it stands.
     PoiList quoted;
     quoted.Append(Poi("Shop,7", 120.684722, 24.106388, "2"));
     quoted.Append(Poi("Joe's \"Bar\"", 1, 2, "x,y"));
     stored = 0;
-    ImportPoiCsv(SplitTextLines(PoiCsvText(quoted) + "\"Open,1,2,3,4,5,6,1\r\n\"6,5\"x,120,41,5,24,6,23,1"), db, stored,
-                 PoiListLimit);
-    EXPECT_EQ(stored, 4);
+    ImportPoiCsv(SplitTextLines(PoiCsvText(quoted) + "\"Open,1,2,3,4,5,6,1\r\n\"Big\" Joe's,120,41,5,24,6,23,1\r\n"
+                                                     "\"\"Q\"\",1,2,3,4,5,6,1"),
+                 db, stored, PoiListLimit);
+    EXPECT_EQ(stored, 5);
     const QList<PoiRecord> back = Rows().mid(4);
-    ASSERT_EQ(back.size(), 4);
+    ASSERT_EQ(back.size(), 5);
     EXPECT_EQ(back[0].Explanation, "Shop,7");
     EXPECT_DOUBLE_EQ(back[0].X, 120.684722);
     EXPECT_EQ(back[0].Kind, "2");
     EXPECT_EQ(back[1].Explanation, "Joe's \"Bar\"");
     EXPECT_EQ(back[1].Kind, "x,y");
     EXPECT_EQ(back[2].Explanation, "\"Open");
-    EXPECT_EQ(back[3].Explanation, "6,5x") << "text after the closing quote stays with the field";
+    EXPECT_EQ(back[3].Explanation, "\"Big\" Joe's");
+    EXPECT_EQ(back[4].Explanation, "\"\"Q\"\"");
 
     // The room the POI lists leave: a POI past it ends the import; lines that store nothing do not.
     stored = 0;
@@ -128,7 +130,7 @@ TEST_F(ExchangeTable, CsvImportStoresNewNamesOnceAndReadsBackWhatWasExported) {
     EXPECT_EQ(Rows().last().Explanation, "A");
     EXPECT_TRUE(ImportPoiCsv({"A,1,2,3,4,5,6,1", "B,1,2,3,4,5,6,1", "Gap,1,,3,4,5,6,1"}, db, stored, 1));
     EXPECT_EQ(stored, 2);
-    EXPECT_EQ(Rows().size(), 10);
+    EXPECT_EQ(Rows().size(), 11);
 }
 
 TEST_F(ExchangeTable, WaypointImportTakesWpLinesAsKindOnePois) {

@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLockFile>
 #include <QPointer>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
 
 #include "MessageBoxRecorder.h"
+#include "OrdinaryUser.h"
 #include "ProgramFolder.h"
 #include "app/gui/frmLogo.h"
 #include "app/gui/modMain.h"
@@ -108,6 +110,11 @@ TEST(Main, InstanceLockIsHeldOncePerProgramFolder) {
     }
     Application::InstanceLock other(b.Path());
     EXPECT_FALSE(other.PreviousInstance()) << "another program folder runs on its own";
+    // Also for another user, whose copy cannot be signalled but lives.
+    OrdinaryUser::Own(a.Path(), 0755);
+    EXPECT_EQ(
+        OrdinaryUser::Run([&] { return QString::number(Application::InstanceLock(a.Path()).PreviousInstance()); }),
+        "1");
 }
 
 // Only a living copy ends the start: a temporary folder that cannot hold the lock (one that does not exist, one
@@ -132,6 +139,10 @@ TEST(Main, ALockThatCannotBeTakenIsNoRunningCopy) {
         Application::InstanceLock again(folder.Path());
         EXPECT_TRUE(again.PreviousInstance()) << "the lock holds where it went";
     }
+    // A lock that went to a runtime folder is looked at, whatever the shared folders hold.
+    QLockFile elsewhere(temp.File("runtime-other/" + QDir(temp.Path()).entryList({"tervane-*.lock"}, QDir::Dirs)[0]));
+    ASSERT_TRUE(QDir(temp.Path()).mkdir("runtime-other") && elsewhere.tryLock(0));
+    EXPECT_TRUE(Application::InstanceLock(folder.Path()).PreviousInstance());
     qputenv("TMPDIR", saved);
 }
 

@@ -357,7 +357,7 @@ TEST_F(MapInBrowser, TheHostCallRefusesEveryOtherFile) {
 
     Run("stationMap.host.writeHandBack('/tmp/poi.txt', 'x,1,2\\r\\n', r => { window.answer = r; })");
     EXPECT_TRUE(WaitFor("typeof window.answer === 'string' && window.answer.indexOf('Refused') === 0"));
-    Run("stationMap.host.writeHandBack('" + HandBackFilePath(folder.Path()) +
+    Run("stationMap.host.writeHandBack('" + HandBackFilePath(folder.Path()).replace("\\", "\\\\") +
         "', 'x,1,2\\r\\n', r => { window.answer2 = r; })");
     EXPECT_TRUE(WaitFor("window.answer2 === ''"));
     EXPECT_EQ(folder.Read("poi.txt"), "x,1,2\r\n");

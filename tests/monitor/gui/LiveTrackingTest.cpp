@@ -8,14 +8,18 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QThread>
 #include <QToolButton>
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 #include "CaptionRoom.h"
 #include "PseudoTerminal.h"
 #include "TrackWindow.h"
 #include "common/Settings.h"
 #include "monitor/gui/MapBrowser.h"
+#include "platform/AdoConnection.h"
 #include "platform/gui/ListView.h"
 #include "platform/gui/SerialPortControl.h"
 #include "platform/gui/StatusBar.h"
@@ -107,8 +111,27 @@ TEST_F(LiveTracking, ABoatTrackIsLoggedListedAndDrawnWithNothingLostBetweenReads
     const QByteArray stream = CaptureStream("bundg_zeus_9.log");
     const QList<Expected> expected = ChangedPositions(stream);
     ASSERT_EQ(expected.size(), 145) << "146 $GPRMC sentences, one sent twice";
-    Send(stream);
     frmTrack& w = *t.window;
+    Send(stream.left(stream.size() / 2));
+    // Another program holds the POI table for three seconds while a POI marked on the map is imported: the window
+    // waits for the table and takes in the rest of the track meanwhile, ten fixes a second.
+    t.folder.Write("poi.txt", "Harbour,52.85,5.31\r\n");
+    std::atomic<qsizetype> at = 0;
+    std::thread other([&] {  // the other program, and the receiver
+        auto table = std::make_unique<AdoConnection>();
+        table->Open("Data Source=" + t.folder.File("database/POI.mdb") + ";Jet OLEDB:Database Password=7342");
+        table->Execute("BEGIN EXCLUSIVE");
+        for (at = stream.size() / 2; at < stream.size(); at += 128, QThread::msleep(10)) {
+            if (at > stream.size() / 2 + 300 * 128) table.reset();  // lets go after three seconds
+            pty.Write(stream.mid(at, 128));
+        }
+    });
+    while (at == 0) QThread::msleep(1);
+    const int before = w.TrackList.UBound();
+    w.MapTimer_Timer();
+    EXPECT_GT(w.TrackList.UBound() - before, 15) << "positions taken in while the import waited";
+    ServeEventsUntil([&] { return at >= stream.size(); }, 15000);
+    other.join();
     ASSERT_TRUE(ServeEventsUntil([&] { return w.TrackList.UBound() >= 145; }, 15000));
     ServeEventsUntil([] { return false; }, 300);  // nothing more may come
 
@@ -135,9 +158,9 @@ TEST_F(LiveTracking, ABoatTrackIsLoggedListedAndDrawnWithNothingLostBetweenReads
     }
     EXPECT_EQ(w.DateView->SelectedRow(), 144) << "the newest row is selected";
 
-    // The map shows the last position, then every POI (none here).
+    // The map shows the last position, then every POI: the one imported.
     const QByteArray markers = t.folder.Read("carimage/markers.txt");
-    EXPECT_EQ(markers.count("\r\n"), 1);
+    EXPECT_EQ(markers.count("\r\n"), 2);
     EXPECT_TRUE(markers.startsWith(QByteArray::number(expected.last().lat, 'g', 15) + "|" +
                                    QByteArray::number(expected.last().lon, 'g', 15) + "|C-rv\\car"));
     EXPECT_EQ(w.WBMaps->LocationURL(), t.folder.File("carimage/map.htm"));

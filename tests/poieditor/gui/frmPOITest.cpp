@@ -244,14 +244,15 @@ TEST_F(PoiEditor, DeleteAsksAndShowsTheRecordBefore) {
     t.Click("DelRec");  // both Twins go: the position stays within the list
     EXPECT_EQ(w.Panel(1)->text(), t.Lang("0007") + "3/3");
     EXPECT_EQ(w.txtExplanation->text(), "C");
-    t.Click("DelRec");
-    EXPECT_EQ(w.Panel(1)->text(), t.Lang("0007") + "2/2");
-    EXPECT_EQ(w.txtExplanation->text(), "B");
-    EXPECT_EQ(DialogResult, 1);
     t.Click("FirstRec");
-    t.Click("DelRec");
+    t.Click("NextRec");
+    t.Click("DelRec");  // the record before the deleted one shows
+    EXPECT_EQ(w.Panel(1)->text(), t.Lang("0007") + "1/2");
+    EXPECT_EQ(w.txtExplanation->text(), "A");
+    EXPECT_EQ(DialogResult, 1);
+    t.Click("DelRec");  // the first has none before it
     EXPECT_EQ(w.Panel(1)->text(), t.Lang("0007") + "1/1");
-    EXPECT_EQ(w.txtExplanation->text(), "B");
+    EXPECT_EQ(w.txtExplanation->text(), "C");
     t.Click("DelRec");
     EXPECT_EQ(w.Panel(1)->text(), t.Lang("0007") + "0/0");
     EXPECT_EQ(w.Panel(2)->text(), t.Lang("0011"));
