@@ -23,7 +23,7 @@
     'use strict';
 
     var page = {map: null, icons: null, host: null, report: null, hostReady: false, markersShown: -1, points: [],
-        drawn: false, storedNames: new Set(), listed: 0, zoom: null, formOpen: false, dragging: false, held: false};
+        drawn: false, storedNames: new Set(), listed: 0, zoom: null, form: null, dragging: false, held: false};
 
     // What the station's POI lists hold at most.
     var POI_LIST_LIMIT = 32767;
@@ -295,11 +295,14 @@
         document.body.appendChild(mark);
     }
 
+    // Told once the event is over: a click that closes one form and opens another lets nothing go in between.
     function tellHeld() {
-        var held = page.formOpen || page.dragging;
-        if (held === page.held) return;
-        page.held = held;
-        if (page.report) page.report.held(held);
+        setTimeout(function () {
+            var held = !!page.form || page.dragging;
+            if (held === page.held) return;
+            page.held = held;
+            if (page.report) page.report.held(held);
+        }, 0);
     }
 
     function tellPopup(p) {
@@ -478,11 +481,13 @@
         var latlng = event.latlng.wrap();
         var popup = L.popup();
         popup.on('remove', function () {
-            page.formOpen = false;
+            if (page.form !== popup) return;
+            page.form = null;
             tellHeld();
         });
-        popup.setLatLng(latlng).setContent(newPoiForm(latlng, popup)).openOn(page.map);
-        page.formOpen = true;
+        popup.setLatLng(latlng).setContent(newPoiForm(latlng, popup));
+        page.form = popup;
+        popup.openOn(page.map);
         tellHeld();
         var input = popup.getElement() && popup.getElement().querySelector('input');
         if (input) input.focus();
