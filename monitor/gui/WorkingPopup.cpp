@@ -13,7 +13,8 @@ void WorkingPopup::showEvent(QShowEvent* event) {
     if (!stop_ || holding_) return;
     holding_ = true;
     hadFocus_ = QApplication::focusWidget();
-    activateWindow();
+    // Only from the station's own window: the work may run on while the user is busy in another program.
+    if (QApplication::activeWindow()) activateWindow();
     stop_->setFocus();
     // The main window's keys, should the user click it meanwhile, go to Stop too.
     qApp->installEventFilter(this);
@@ -44,8 +45,7 @@ void WorkingPopup::GiveKeysBack() {
     if (!holding_) return;
     holding_ = false;
     qApp->removeEventFilter(this);
-    if (hadFocus_ && hadFocus_->isEnabled() && hadFocus_->isVisible()) {
-        hadFocus_->activateWindow();
-        hadFocus_->setFocus();
-    }
+    if (!hadFocus_ || !hadFocus_->isEnabled() || !hadFocus_->isVisible()) return;
+    if (isActiveWindow()) hadFocus_->activateWindow();
+    hadFocus_->setFocus();
 }
